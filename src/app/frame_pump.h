@@ -1,0 +1,25 @@
+#pragma once
+#include <cstdint>
+
+#include "platform/system.h"
+
+namespace vantor {
+
+// What the window procedure notes for the frame pump.
+struct PumpState {
+    bool quitRequested = false;
+    uint32_t appActive = 0;
+    uint32_t lastFrameTick = 0;
+    platform::Msg lastMessage;  // its wParam is the exit code
+};
+
+inline PumpState pump;
+
+// The game window's procedure: turns messages into flags and typed characters.
+int WindowProc(const platform::Msg& message);
+
+// Handles pending messages, paces the frame to delayMs since the last one,
+// parks while the game is in the background. 1: draw the next frame; 0: end.
+int PumpFrame(uint32_t delayMs);
+
+}  // namespace vantor

@@ -1,0 +1,101 @@
+#include "app/startup.h"
+
+#include <cstring>
+
+#include "app/frame_pump.h"
+#include "audio/cd_audio.h"
+#include "audio/sound_device.h"
+#include "common/cp1251.h"
+#include "common/random.h"
+#include "input/input_devices.h"
+#include "input/recording.h"
+#include "platform/platform.h"
+#include "resources/data30.h"
+#include "screens/game_flow.h"
+#include "video/vdp.h"
+
+namespace vantor {
+namespace {
+
+constexpr char kError[] = "ERROR!";
+
+void fail(const char* text) { platform::system().messageBox(kError, text); }
+
+// Steps 7 to 9 of start-up: the modes the command line selects, and the seed.
+void applyCommandLine(const std::string& line) {
+    platform::System& sys = platform::system();
+    startup.qStartMode = !line.empty() && line[0] == 'Q';
+    if (!line.empty() && line[0] == '3') {
+        OpenRecording("DATA32.RES", false);
+        rng.seed(10);
+        startup.exitCommand[13] = '4';
+    } else {
+        rng.seed(sys.ticks());
+    }
+    if (line == kRecordingWord) {
+        rng.seed(10);
+        OpenRecording("DATA32.RES", true);
+    }
+}
+
+void shutdownDevices() {
+    releaseData30();
+    vdp.shutdown();
+    cdAudio.close();
+    inputDevices.shutdown();
+    soundDevice.shutdown();
+}
+
+}  // namespace
+
+int runProgram(const std::string& commandLine) {
+    startup = StartupState{};
+    pump = PumpState{};
+    platform::System& sys = platform::system();
+    if (!sys.createWindow("TIDEWELL")) {
+        fail("Can't create MainWindow.");
+        return 0;
+    }
+    sys.showWindow();
+    if (!vdp.init(true)) {
+        fail("Can't initialise VDP");
+        return 0;
+    }
+    if (inputDevices.init() == 0) {
+        fail("Can't initialise INPUT");
+        return 0;
+    }
+    soundDevice.init();
+    cdAudio.open();
+    applyCommandLine(commandLine);
+    if (!loadData30()) {
+        fail("Can't initialise resources");
+        return 0;
+    }
+    frameDelay = 35;
+    RunGameFlow();
+    shutdownDevices();
+    sys.launch(startup.exitCommand);
+    return static_cast<int>(pump.lastMessage.wParam);
+}
+
+void ReadInstallPath() {
+    std::string key = "SOFTWARE\\Kelvo Plaix\\";
+    key += "Tidewell";
+    if (!startup.qStartMode) key += "-Vantor";
+    char value[sizeof startup.installPath] = {};
+    if (platform::system().queryRegistry(key, "", value, sizeof value))
+        std::memcpy(startup.installPath, value, sizeof value);
+    else
+        std::strcpy(startup.installPath, ".\\");
+}
+
+std::string installedFilePath(const char* name) {
+    ReadInstallPath();
+    std::string path = cp1251ToUtf8(startup.installPath);
+    for (char& c : path)
+        if (c == '\\') c = '/';
+    return path + name;
+}
+
+}  // namespace vantor

@@ -1,0 +1,33 @@
+#pragma once
+#include <cstdint>
+#include <string>
+
+namespace vantor {
+
+// Process-wide values fixed at start-up.
+struct StartupState {
+    bool qStartMode = false;
+    char exitCommand[15] = "TIDEWELL.EXE P";
+    char installPath[261] = ".\\";
+};
+
+inline StartupState startup;
+
+// Milliseconds a frame lasts; the speed control moves it within 5..80.
+inline int32_t frameDelay = 35;
+
+// The hidden recording word, in Windows-1251.
+inline constexpr char kRecordingWord[] = "\xC6\xC0\xC2\xCE\xD0\xCE\xCD\xCE\xCA";
+
+// The whole program after the platform's entry: start-up, the game flow,
+// shutdown and the exit command. commandLine is raw Windows-1251 bytes.
+// Returns the process exit code.
+int runProgram(const std::string& commandLine);
+
+// Fills startup.installPath from the registry (".\" when it has none).
+void ReadInstallPath();
+
+// HIGH30's path: the install path with a Windows ".\" prefix made local.
+std::string installedFilePath(const char* name);
+
+}  // namespace vantor

@@ -1,0 +1,8 @@
+// Placeholder until the indicators arrive.
+#include "game/speed_control.h"
+
+namespace vantor {
+
+void updateSpeedControl() {}
+
+}  // namespace vantor

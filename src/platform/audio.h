@@ -1,0 +1,39 @@
+#pragma once
+#include <cstdint>
+
+namespace vantor::platform {
+
+// Portable mixing code the backend pulls finished samples from.
+class MixSource {
+public:
+    virtual ~MixSource() = default;
+    // Fills n 8-bit unsigned mono samples at 22,050 Hz (128 is silence).
+    virtual void mix(uint8_t* out, uint32_t n) = 0;
+};
+
+// The sound output. Channel buffers, their copies of the samples and the
+// mixing live in game code; the backend supplies the device, pulls the mix,
+// and reports the failures the game must survive.
+class Audio {
+public:
+    virtual ~Audio() = default;
+    // Opens the output device; false means the game stays silent.
+    virtual bool create() = 0;
+    // Starts pulling from source (until close).
+    virtual void start(MixSource& source) = 0;
+    // Holds off the pulling while the game changes channels; unlockMixer resumes.
+    virtual void lockMixer() = 0;
+    virtual void unlockMixer() = 0;
+    // Whether a new channel buffer can be made now.
+    virtual bool createBuffer() = 0;
+    // Whether a channel buffer can be locked for filling now.
+    virtual bool lockBuffer() = 0;
+    // Whether a lost channel buffer comes back.
+    virtual bool restoreBuffer() = 0;
+    // True once after the device lost its buffers (they must be restored and refilled).
+    virtual bool takeBufferLost() = 0;
+    // Closes the device.
+    virtual void close() = 0;
+};
+
+}  // namespace vantor::platform

@@ -1,0 +1,19 @@
+#pragma once
+
+namespace vantor::platform {
+
+// The CD audio device of the media interface.
+class Cd {
+public:
+    virtual ~Cd() = default;
+    // Opens the CD audio device; false when there is none.
+    virtual bool open() = 0;
+    // Sets the minutes-seconds-frames time format; false on failure.
+    virtual bool setTimeFormatMsf() = 0;
+    // Stops whatever the drive plays.
+    virtual void stop() = 0;
+    // Closes the device.
+    virtual void close() = 0;
+};
+
+}  // namespace vantor::platform

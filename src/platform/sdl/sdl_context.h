@@ -1,0 +1,19 @@
+#pragma once
+#include <SDL.h>
+
+#include <functional>
+#include <vector>
+
+namespace vantor::platform::sdl {
+
+// What the SDL services share: the window (made by the display) and the
+// event hooks through which display and input see raw events first.
+struct Context {
+    SDL_Window* window = nullptr;
+    SDL_Renderer* renderer = nullptr;
+    // Where the 640 x 480 picture lies in the window's drawable pixels.
+    SDL_Rect viewport{0, 0, 640, 480};
+    std::vector<std::function<void(const SDL_Event&)>> eventHooks;
+};
+
+}  // namespace vantor::platform::sdl

@@ -1,0 +1,138 @@
+#include "platform/sdl/sdl_system.h"
+
+#include <cstdio>
+#include <spawn.h>
+#include <string>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "common/cp1251.h"
+#include "platform/posix_file.h"
+#include "platform/registry.h"
+
+extern char** environ;
+
+namespace vantor::platform::sdl {
+
+SdlSystem::SdlSystem(Context& context) : context_(context) {}
+
+SdlSystem::~SdlSystem() { SDL_QuitSubSystem(SDL_INIT_EVENTS | SDL_INIT_TIMER); }
+
+bool SdlSystem::createWindow(const char*) {
+    // The real window appears when the display takes the screen; until then
+    // the game only needs its message queue.
+    if (SDL_InitSubSystem(SDL_INIT_EVENTS | SDL_INIT_TIMER) != 0) return false;
+    windowAlive_ = true;
+    queue_.push_back({Message::Create, 0});
+    return true;
+}
+
+void SdlSystem::showWindow() { queue_.push_back({Message::ActivateApp, 1}); }
+
+void SdlSystem::destroyWindow() {
+    if (!windowAlive_) return;
+    windowAlive_ = false;
+    if (context_.window) SDL_HideWindow(context_.window);
+    queue_.push_back({Message::Destroy, 0});
+}
+
+uint32_t SdlSystem::ticks() { return SDL_GetTicks(); }
+
+void SdlSystem::translate(const SDL_Event& event) {
+    for (auto& hook : context_.eventHooks) hook(event);
+    switch (event.type) {
+    case SDL_QUIT: queue_.push_back({Message::SysCommand, kScClose}); break;
+    case SDL_WINDOWEVENT:
+        if (event.window.event == SDL_WINDOWEVENT_FOCUS_GAINED)
+            queue_.push_back({Message::ActivateApp, 1});
+        else if (event.window.event == SDL_WINDOWEVENT_FOCUS_LOST)
+            queue_.push_back({Message::ActivateApp, 0});
+        else if (event.window.event == SDL_WINDOWEVENT_EXPOSED)
+            queue_.push_back({Message::Paint, 0});
+        break;
+    case SDL_TEXTINPUT:
+        for (char c : utf8ToCp1251(event.text.text))
+            queue_.push_back({Message::Char, static_cast<uint8_t>(c)});
+        break;
+    case SDL_KEYDOWN:
+        // Keys whose characters SDL does not report as text.
+        switch (event.key.keysym.sym) {
+        case SDLK_RETURN:
+        case SDLK_KP_ENTER:
+            queue_.push_back({Message::KeyDown, kVkReturn});
+            queue_.push_back({Message::Char, 13});
+            break;
+        case SDLK_BACKSPACE: queue_.push_back({Message::Char, 8}); break;
+        case SDLK_TAB: queue_.push_back({Message::Char, 9}); break;
+        case SDLK_ESCAPE: queue_.push_back({Message::Char, 27}); break;
+        default: break;
+        }
+        break;
+    default: break;
+    }
+}
+
+void SdlSystem::drainEvents() {
+    SDL_Event event;
+    while (SDL_PollEvent(&event)) translate(event);
+}
+
+bool SdlSystem::peekMessage() {
+    drainEvents();
+    return !queue_.empty();
+}
+
+Msg SdlSystem::getMessage() {
+    while (queue_.empty()) {
+        SDL_Event event;
+        if (SDL_WaitEvent(&event)) translate(event);
+    }
+    Msg next = queue_.front();
+    queue_.pop_front();
+    return next;
+}
+
+void SdlSystem::postQuit(uint32_t exitCode) { queue_.push_back({Message::Quit, exitCode}); }
+
+void SdlSystem::idle(uint32_t ms) {
+    // Sleep through all but the last millisecond, waking for any event; the
+    // pump spins the rest, which keeps millisecond grain without a busy core.
+    if (ms > 1) SDL_WaitEventTimeout(nullptr, static_cast<int>(ms - 1));
+}
+
+void SdlSystem::setSystemCursorPos(int, int) {
+    // The system pointer stays hidden over the game and drives nothing here.
+}
+
+std::unique_ptr<File> SdlSystem::openFile(const std::string& name, OpenMode mode,
+                                          OpenError& error) {
+    return openPosixFile(name, mode, error);
+}
+
+bool SdlSystem::queryRegistry(const std::string& key, const std::string& valueName, char* buffer,
+                              uint32_t size) {
+    return queryEmulatedRegistry(key, valueName, buffer, size);
+}
+
+void SdlSystem::messageBox(const char* caption, const char* text) {
+    std::string title = cp1251ToUtf8(caption);
+    std::string body = cp1251ToUtf8(text);
+    std::fprintf(stderr, "message box: %s: %s\n", title.c_str(), body.c_str());
+    SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, title.c_str(), body.c_str(), context_.window);
+}
+
+void SdlSystem::launch(const char* command) {
+    std::string line = cp1251ToUtf8(command);
+    std::fprintf(stderr, "launch: %s\n", line.c_str());
+    // The family shell is a separate program; start it only where one is installed.
+    std::string program = line.substr(0, line.find(' '));
+    std::string argument = line.size() > program.size() ? line.substr(program.size() + 1) : "";
+    struct stat st {};
+    if (::stat(program.c_str(), &st) != 0 || !(st.st_mode & S_IXUSR)) return;
+    std::string path = "./" + program;
+    char* argv[] = {path.data(), argument.data(), nullptr};
+    pid_t pid = 0;
+    posix_spawn(&pid, path.c_str(), nullptr, nullptr, argv, environ);
+}
+
+}  // namespace vantor::platform::sdl

@@ -1,0 +1,19 @@
+#include "resources/resource_file.h"
+
+#include "platform/platform.h"
+
+namespace vantor {
+
+bool ResourceFile::open(const std::string& name, Mode mode) {
+    file_ = platform::system().openFile(name, mode, error_);
+    return file_ != nullptr;
+}
+
+uint32_t ResourceFile::read(void* buffer, uint32_t n) { return file_ ? file_->read(buffer, n) : 0; }
+bool ResourceFile::write(const void* buffer, uint32_t n) { return file_ && file_->write(buffer, n); }
+int64_t ResourceFile::size() { return file_ ? file_->size() : -1; }
+bool ResourceFile::rewind() { return file_ && file_->rewind(); }
+bool ResourceFile::commit() { return file_ && file_->commit(); }
+void ResourceFile::close() { file_.reset(); }
+
+}  // namespace vantor

@@ -1,0 +1,9 @@
+#pragma once
+
+namespace vantor {
+
+// The in-game menu over the frozen play screen. 0: new game; 2: quit (or the
+// program is ending); 3: resume; -1: resume (a click as the highlight left).
+int runGameMenu();
+
+}  // namespace vantor
