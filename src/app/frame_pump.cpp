@@ -43,6 +43,18 @@ int WindowProc(const platform::Msg& message) {
     }
 }
 
+void dispatchSentMessages() {
+    platform::System& sys = platform::system();
+    while (sys.peekMessage()) {
+        platform::Msg message = sys.getMessage();
+        if (message.message == Message::Quit) {
+            sys.postQuit(message.wParam);  // left for the pump, which ends on it
+            return;
+        }
+        WindowProc(message);
+    }
+}
+
 int PumpFrame(uint32_t delayMs) {
     platform::System& sys = platform::system();
     if (pump.quitRequested) return 0;

@@ -2,13 +2,12 @@
 
 #include <cstring>
 
+#include "app/command_line.h"
 #include "app/frame_pump.h"
 #include "audio/cd_audio.h"
 #include "audio/sound_device.h"
 #include "common/cp1251.h"
-#include "common/random.h"
 #include "input/input_devices.h"
-#include "input/recording.h"
 #include "platform/platform.h"
 #include "resources/data30.h"
 #include "screens/game_flow.h"
@@ -20,23 +19,6 @@ namespace {
 constexpr char kError[] = "ERROR!";
 
 void fail(const char* text) { platform::system().messageBox(kError, text); }
-
-// Steps 7 to 9 of start-up: the modes the command line selects, and the seed.
-void applyCommandLine(const std::string& line) {
-    platform::System& sys = platform::system();
-    startup.qStartMode = !line.empty() && line[0] == 'Q';
-    if (!line.empty() && line[0] == '3') {
-        OpenRecording("DATA32.RES", false);
-        rng.seed(10);
-        startup.exitCommand[13] = '4';
-    } else {
-        rng.seed(sys.ticks());
-    }
-    if (line == kRecordingWord) {
-        rng.seed(10);
-        OpenRecording("DATA32.RES", true);
-    }
-}
 
 void shutdownDevices() {
     releaseData30();
@@ -56,7 +38,9 @@ int runProgram(const std::string& commandLine) {
         fail("Can't create MainWindow.");
         return 0;
     }
+    dispatchSentMessages();
     sys.showWindow();
+    dispatchSentMessages();
     if (!vdp.init(true)) {
         fail("Can't initialise VDP");
         return 0;

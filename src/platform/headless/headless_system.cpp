@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 
 #include "common/cp1251.h"
 #include "platform/headless/faults.h"
@@ -18,7 +19,8 @@ constexpr uint32_t kBackgroundStep = 35;
 
 HeadlessSystem::HeadlessSystem(World& world) : world_(world) {
     frameLimit_ = static_cast<uint32_t>(std::max(0, optionInt("VANTOR_FRAMES", 0)));
-    world_.clock = static_cast<uint32_t>(optionInt("VANTOR_CLOCK_START", 1000));
+    std::string start = option("VANTOR_CLOCK_START");
+    world_.clock = start.empty() ? 1000u : static_cast<uint32_t>(std::strtoull(start.c_str(), nullptr, 0));
 }
 
 bool HeadlessSystem::createWindow(const char*) {
@@ -107,6 +109,7 @@ std::unique_ptr<File> HeadlessSystem::openFile(const std::string& name, OpenMode
 
 bool HeadlessSystem::queryRegistry(const std::string& key, const std::string& valueName,
                                    char* buffer, uint32_t size) {
+    lastRegistryKey_ = key;
     return queryEmulatedRegistry(key, valueName, buffer, size);
 }
 

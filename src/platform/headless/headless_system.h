@@ -37,6 +37,8 @@ public:
     // What was shown and started, in order (also written to stderr).
     const std::vector<std::string>& log() const { return log_; }
     int cursorX() const { return cursorX_; }
+    // The registry key the game asked for last.
+    const std::string& lastRegistryKey() const { return lastRegistryKey_; }
     int cursorY() const { return cursorY_; }
     // Files named here answer SharingViolation, as if another program held them.
     void holdFile(const std::string& name, bool held);
@@ -49,6 +51,7 @@ private:
     std::deque<Msg> queue_;
     std::vector<std::string> log_;
     std::vector<std::string> heldFiles_;
+    std::string lastRegistryKey_;
     size_t nextEvent_ = 0;
     uint32_t frameLimit_ = 0;
     bool windowAlive_ = false;

@@ -1,0 +1,96 @@
+#include "app/command_line.h"
+
+#include <cstring>
+#include <gtest/gtest.h>
+
+#include "app/startup.h"
+#include "common/random.h"
+#include "input/input_devices.h"
+#include "support/headless_fixture.h"
+
+namespace vantor {
+namespace {
+
+class CommandLineTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        backend = &platform::headless::installFresh();
+        startup = StartupState{};
+        inputDevices = InputDevices{};
+        rng.seed(12345);
+    }
+    void TearDown() override { inputDevices.recorder.file.close(); }
+
+    uint32_t ticks() { return backend->system().ticks(); }
+
+    testing::ScopedTempDir dir;
+    platform::headless::HeadlessBackend* backend = nullptr;
+};
+
+TEST_F(CommandLineTest, PlainLineSeedsFromTheClockAndRecordsNothing) {
+    applyCommandLine("");
+    EXPECT_FALSE(startup.qStartMode);
+    EXPECT_EQ(rng.state, ticks());
+    EXPECT_EQ(inputDevices.recorder.active, 0);
+    EXPECT_STREQ(startup.exitCommand, "TIDEWELL.EXE P");
+}
+
+TEST_F(CommandLineTest, LeadingQSelectsTheShortKeyAndKeepsTheClockSeed) {
+    applyCommandLine("Quick");
+    EXPECT_TRUE(startup.qStartMode);
+    EXPECT_EQ(rng.state, ticks());
+    ReadInstallPath();
+    EXPECT_EQ(backend->system().lastRegistryKey(), "SOFTWARE\\Kelvo Plaix\\Tidewell");
+    startup.qStartMode = false;
+    ReadInstallPath();
+    EXPECT_EQ(backend->system().lastRegistryKey(), "SOFTWARE\\Kelvo Plaix\\Tidewell-Vantor");
+}
+
+TEST_F(CommandLineTest, ThreePlaysTheDemoBackWithSeedTenAndAnExitCommandEndingInFour) {
+    applyCommandLine("3");
+    EXPECT_EQ(rng.state, 10u);
+    EXPECT_EQ(inputDevices.recorder.active, 1);
+    EXPECT_EQ(inputDevices.recorder.mode, 0);
+    EXPECT_STREQ(startup.exitCommand, "TIDEWELL.EXE 4");
+}
+
+TEST_F(CommandLineTest, TheHiddenWordRecordsOnlyWhenItIsTheWholeLine) {
+    applyCommandLine(kRecordingWord);
+    EXPECT_EQ(rng.state, 10u);
+    EXPECT_EQ(inputDevices.recorder.active, 1);
+    EXPECT_EQ(inputDevices.recorder.mode, 1);
+    EXPECT_STREQ(startup.exitCommand, "TIDEWELL.EXE P");
+    inputDevices.recorder = Recorder{};
+
+    applyCommandLine(std::string(kRecordingWord) + " ");
+    EXPECT_EQ(inputDevices.recorder.active, 0);
+    EXPECT_EQ(rng.state, ticks());
+}
+
+TEST_F(CommandLineTest, InstallPathFallsBackToTheCurrentFolder) {
+    {
+        testing::ScopedEnv home("VANTOR_HOME", nullptr);
+        ReadInstallPath();
+        EXPECT_STREQ(startup.installPath, ".\\");
+        EXPECT_EQ(installedFilePath("HIGH30"), "./HIGH30");
+    }
+    {
+        testing::ScopedEnv home("VANTOR_HOME", "/var/games/tidewell/");
+        EXPECT_EQ(installedFilePath("HIGH30"), "/var/games/tidewell/HIGH30");
+    }
+    {
+        std::string tooLong = "/" + std::string(260, 'x') + "/";
+        testing::ScopedEnv home("VANTOR_HOME", tooLong.c_str());
+        ReadInstallPath();
+        EXPECT_STREQ(startup.installPath, ".\\");
+    }
+    {
+        std::string longest = std::string(259, 'y') + "/";
+        testing::ScopedEnv home("VANTOR_HOME", longest.c_str());
+        ReadInstallPath();
+        EXPECT_EQ(std::strlen(startup.installPath), 260u);
+    }
+}
+
+}  // namespace
+}  // namespace vantor
