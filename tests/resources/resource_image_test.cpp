@@ -71,14 +71,16 @@ TEST(ResourceImageTest, TableEntriesCountFromTheFirstEntry) {
 }
 
 TEST(ResourceImageTest, EmptyTablesOnlyMoveTheirSlot) {
-    auto image = load(file({4, 4}, {0, 7}));
+    auto image = load(file({8, 8}, {0, 7}));
     ASSERT_TRUE(image);
     int count = -1;
     Table entries = image->RelocateTable(0, count);
     ASSERT_TRUE(entries);
     EXPECT_EQ(count, 0);
-    EXPECT_EQ(image->slot(0), image->data() + 8);
-    EXPECT_EQ(readI32(image->data() + 8), 7);  // nothing in the image changed
+    EXPECT_EQ(image->slot(0), image->data() + 12);
+    EXPECT_EQ(image->slot(1), image->data() + 8);  // the other slot stays
+    EXPECT_EQ(readI32(image->data() + 8), 0);      // nothing in the image changed
+    EXPECT_EQ(readI32(image->data() + 12), 7);
 }
 
 TEST(ResourceImageTest, RefusesDamagedTablesAndASecondRelocation) {
