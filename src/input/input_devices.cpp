@@ -1,44 +1,89 @@
-// Minimal input; the full devices arrive with the input work.
 #include "input/input_devices.h"
 
+#include <algorithm>
 #include <cstring>
 
+#include "input/recording.h"
 #include "platform/platform.h"
 
 namespace vantor {
 
+using platform::DeviceResult;
+
+namespace {
+
+// One reading with a single re-acquire: a device lost to another program,
+// or not yet ours, gets one more try once it is acquired again. Bounded, so
+// a device that keeps failing reads as idle instead of hanging the frame.
+template <typename Read, typename Acquire>
+bool readAcquired(Read read, Acquire acquire) {
+    DeviceResult result = read();
+    if (result == DeviceResult::InputLost || result == DeviceResult::NotAcquired) {
+        if (acquire() != DeviceResult::Ok) return false;
+        result = read();
+    }
+    return result == DeviceResult::Ok;
+}
+
+int32_t clampTo(int64_t value, int32_t high) {
+    return static_cast<int32_t>(std::clamp<int64_t>(value, 0, high));
+}
+
+}  // namespace
+
 int InputDevices::init() {
     platform::Input& input = platform::input();
     if (!input.create()) return 0;
-    haveKeyboard_ = input.openKeyboard();
-    haveMouse_ = input.openMouse();
+    if (!input.openKeyboard()) return 1;
+    haveKeyboard_ = true;
+    input.acquireKeyboard();
+    std::memset(keyState, 0, sizeof keyState);
+    ring.capture = 0;
+    if (!input.openMouse()) return 2;
+    haveMouse_ = true;
+    input.acquireMouse();
+    mouse = MouseState{};
     return 3;
 }
 
 void InputDevices::shutdown() {
     platform::input().close();
-    recorder.file.close();
-    recorder.active = 0;
+    haveKeyboard_ = haveMouse_ = false;
+    if (recorder.active) CloseRecording();
+}
+
+bool InputDevices::readMouse(platform::MouseReading& reading) {
+    platform::Input& input = platform::input();
+    return haveMouse_ && readAcquired([&] { return input.mouseState(reading); },
+                                      [&] { return input.acquireMouse(); });
 }
 
 void InputDevices::PollMouse() {
+    const MouseState before = mouse;
     platform::MouseReading reading;
-    if (platform::input().mouseState(reading) != platform::DeviceResult::Ok) return;
-    mouse.x = std::min(639, std::max(0, mouse.x + reading.dx));
-    mouse.y = std::min(479, std::max(0, mouse.y + reading.dy));
+    if (!readMouse(reading)) reading = platform::MouseReading{};
+    int64_t x = reading.absolute ? reading.x : int64_t{mouse.x} + reading.dx;
+    int64_t y = reading.absolute ? reading.y : int64_t{mouse.y} + reading.dy;
+    mouse.x = clampTo(x, 639);
+    mouse.y = clampTo(y, 479);
     mouse.left = reading.buttons[0];
     mouse.right = reading.buttons[1];
+    recorderStep(before.x, before.y);
+    if (mousePolled) mousePolled(mouse);
+}
+
+bool InputDevices::readKeyboard() {
+    platform::Input& input = platform::input();
+    return haveKeyboard_ && readAcquired([&] { return input.keyboardState(keyState); },
+                                         [&] { return input.acquireKeyboard(); });
 }
 
 void InputDevices::PollKeyboard() {
-    if (platform::input().keyboardState(keyState) != platform::DeviceResult::Ok)
-        std::memset(keyState, 0, sizeof keyState);
+    if (!readKeyboard()) std::memset(keyState, 0, sizeof keyState);
 }
 
 bool InputDevices::NoKeyDown() const {
-    for (uint8_t k : keyState)
-        if (k) return false;
-    return true;
+    return std::all_of(std::begin(keyState), std::end(keyState), [](uint8_t k) { return k == 0; });
 }
 
 void InputDevices::WaitAllKeysUp() {
@@ -58,12 +103,14 @@ uint8_t InputDevices::peekChar() const {
 }
 
 uint8_t InputDevices::takeChar() {
-    uint8_t c = peekChar();
-    if (c || (ring.capture && ring.readIndex != ring.writeIndex)) ring.readIndex = (ring.readIndex + 1) & 31;
+    if (!ring.capture || ring.readIndex == ring.writeIndex) return 0;
+    uint8_t c = ring.buffer[ring.readIndex];
+    ring.readIndex = (ring.readIndex + 1) & 31;
     return c;
 }
 
 void InputDevices::setCapture(bool on) { ring.capture = on ? 1 : 0; }
+
 void InputDevices::emptyRing() { ring.readIndex = ring.writeIndex; }
 
 }  // namespace vantor

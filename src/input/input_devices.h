@@ -1,37 +1,21 @@
 #pragma once
 #include <cstdint>
+#include <functional>
 
+#include "platform/input.h"
 #include "resources/resource_file.h"
 
 namespace vantor {
 
-// DirectInput key codes the game reads.
-enum KeyCode : uint8_t {
-    DIK_ESCAPE = 0x01,
-    DIK_BACK = 0x0E,
-    DIK_TAB = 0x0F,
-    DIK_Q = 0x10,
-    DIK_W = 0x11,
-    DIK_E = 0x12,
-    DIK_R = 0x13,
-    DIK_RETURN = 0x1C,
-    DIK_SPACE = 0x39,
-    DIK_F6 = 0x40,
-    DIK_F7 = 0x41,
-    DIK_F8 = 0x42,
-    DIK_F9 = 0x43,
-    DIK_F10 = 0x44,
-    DIK_SUBTRACT = 0x4A,
-    DIK_ADD = 0x4E,
-    DIK_F11 = 0x57,
-    DIK_F12 = 0x58,
-};
+// DirectInput key codes, under the names the game reads them by.
+using platform::KeyCode;
+using enum platform::KeyCode;
 
 struct MouseState {
-    int32_t x = 0;
-    int32_t y = 0;
-    int32_t left = 0;
-    int32_t right = 0;
+    int32_t x = 0;      // 0..639 after a live poll
+    int32_t y = 0;      // 0..479 after a live poll
+    int32_t left = 0;   // non-zero while down
+    int32_t right = 0;  // non-zero while down
 };
 
 // Typed characters, kept while capture is on; 31 wait at most.
@@ -52,12 +36,16 @@ struct Recorder {
 // The keyboard and the mouse, read once a frame into plain shared state.
 class InputDevices {
 public:
-    // 0: no input system; 3: both devices; 1: no keyboard; 2: no mouse.
+    // 0: no input system; 3: both devices; 1: no keyboard (and no mouse); 2: no mouse.
     int init();
+    // Lets go of the devices and closes a running recording or playback.
     void shutdown();
+    // Moves the pointer by the mouse's motion, reads its buttons, then
+    // records or plays back the step.
     void PollMouse();
     void PollKeyboard();
     bool NoKeyDown() const;
+    // Re-reads the keyboard until no key is held.
     void WaitAllKeysUp();
 
     void putChar(uint8_t c);
@@ -71,7 +59,13 @@ public:
     CharRing ring;
     Recorder recorder;
 
+    // Sees the mouse state at the end of every mouse poll (tests, traces).
+    std::function<void(const MouseState&)> mousePolled;
+
 private:
+    bool readMouse(platform::MouseReading& reading);
+    bool readKeyboard();
+
     bool haveKeyboard_ = false;
     bool haveMouse_ = false;
 };

@@ -33,8 +33,11 @@ constexpr const char* kHelp =
     "  --cd=1                  VANTOR_CD        headless: a CD audio device exists\n"
     "  --clock-start=N         VANTOR_CLOCK_START  headless: first tick count\n"
     "  --owner=NAME            VANTOR_OWNER     the registered owner's name\n"
+    "  --audio-buffer=N        VANTOR_AUDIO_BUFFER  sdl: sample frames per sound pull (512)\n"
     "Failures for --fail: window vdp input keyboard mouse sound sound-buffer\n"
-    "sound-lock sound-restore surface-busy surface-lost surface-restore.\n";
+    "sound-lock sound-restore sound-lost cd-time-format surface-busy surface-lost\n"
+    "surface-restore keyboard-lost keyboard-unacquired keyboard-acquire mouse-lost\n"
+    "mouse-unacquired mouse-acquire.\n";
 
 // "--snapshot-at=1,2" becomes VANTOR_SNAPSHOT_AT=1,2; "--window" VANTOR_WINDOW=1.
 void applyOption(const char* arg) {

@@ -1,10 +1,17 @@
 #include "platform/headless/headless_input.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "platform/headless/faults.h"
 
 namespace vantor::platform::headless {
+
+using Kind = ScriptEvent::Kind;
+
+namespace {
+bool isKey(Kind kind) { return kind == Kind::KeyDown || kind == Kind::KeyUp; }
+}  // namespace
 
 HeadlessInput::HeadlessInput(World& world) : world_(world) {}
 
@@ -12,48 +19,111 @@ bool HeadlessInput::create() { return !fault("input"); }
 bool HeadlessInput::openKeyboard() { return !fault("keyboard"); }
 bool HeadlessInput::openMouse() { return !fault("mouse"); }
 
-void HeadlessInput::catchUp() {
+DeviceResult HeadlessInput::check(Device& device) {
+    if (device.acquired && !device.justAcquired) {
+        if (fault(device.name + "-lost")) {
+            device.acquired = false;
+            device.why = DeviceResult::InputLost;
+        } else if (fault(device.name + "-unacquired")) {
+            device.acquired = false;
+            device.why = DeviceResult::NotAcquired;
+        }
+    }
+    device.justAcquired = false;
+    return device.acquired ? DeviceResult::Ok : device.why;
+}
+
+DeviceResult HeadlessInput::acquire(Device& device) {
+    if (fault(device.name + "-acquire")) return DeviceResult::NotAcquired;
+    device.justAcquired = !device.acquired;
+    device.acquired = true;
+    return DeviceResult::Ok;
+}
+
+DeviceResult HeadlessInput::acquireKeyboard() { return acquire(keyboard_); }
+DeviceResult HeadlessInput::acquireMouse() { return acquire(mouse_); }
+
+void HeadlessInput::catchUpPointer() {
     const auto& events = world_.script.events();
-    for (; nextEvent_ < events.size() && events[nextEvent_].frame <= world_.frame; ++nextEvent_) {
-        const ScriptEvent& ev = events[nextEvent_];
+    for (; pointerCursor_ < events.size() && events[pointerCursor_].frame <= world_.frame;
+         ++pointerCursor_) {
+        const ScriptEvent& ev = events[pointerCursor_];
         switch (ev.kind) {
-        case ScriptEvent::Kind::Mouse:
-            targetX_ = ev.a;
-            targetY_ = ev.b;
+        case Kind::Mouse:
+            placed_ = true;
+            x_ = ev.a;
+            y_ = ev.b;
+            dx_ = dy_ = 0;
             break;
-        case ScriptEvent::Kind::Move:
-            pendingDx_ += ev.a;
-            pendingDy_ += ev.b;
+        case Kind::Move:
+            (placed_ ? x_ : dx_) += ev.a;
+            (placed_ ? y_ : dy_) += ev.b;
             break;
-        case ScriptEvent::Kind::Press: buttons_[ev.a] = 0x80; break;
-        case ScriptEvent::Kind::Release: buttons_[ev.a] = 0; break;
-        case ScriptEvent::Kind::KeyDown: keys_[ev.a] = 0x80; break;
-        case ScriptEvent::Kind::KeyUp: keys_[ev.a] = 0; break;
-        case ScriptEvent::Kind::Message: break;
+        case Kind::Press: buttons_[ev.a] = 0x80; break;
+        case Kind::Release: buttons_[ev.a] = 0; break;
+        default: break;
         }
     }
 }
 
+DeviceResult HeadlessInput::mouseState(MouseReading& reading) {
+    keyboardOnly_ = false;
+    DeviceResult result = check(mouse_);
+    if (result != DeviceResult::Ok) return result;
+    catchUpPointer();
+    reading = MouseReading{};
+    reading.absolute = placed_;
+    reading.x = x_;
+    reading.y = y_;
+    reading.dx = dx_;
+    reading.dy = dy_;
+    std::memcpy(reading.buttons, buttons_, 4);
+    placed_ = false;
+    dx_ = dy_ = 0;
+    return DeviceResult::Ok;
+}
+
+void HeadlessInput::applyKey(const ScriptEvent& ev) {
+    if (ev.kind == Kind::KeyDown) keys_[ev.a] = 0x80;
+    if (ev.kind == Kind::KeyUp) keys_[ev.a] = 0;
+}
+
+void HeadlessInput::catchUpKeys() {
+    const auto& events = world_.script.events();
+    for (; keyCursor_ < events.size() && events[keyCursor_].frame <= world_.frame; ++keyCursor_)
+        applyKey(events[keyCursor_]);
+}
+
+// The game spins on the keyboard alone within one frame (waiting for keys
+// to be let go): time passes for the player, so the next scripted key
+// change comes early; with none left, every key is let go.
+void HeadlessInput::takeNextKeyChange() {
+    const auto& events = world_.script.events();
+    auto next = std::find_if(events.begin() + static_cast<std::ptrdiff_t>(keyCursor_), events.end(),
+                             [](const ScriptEvent& ev) { return isKey(ev.kind); });
+    if (next == events.end()) {
+        std::memset(keys_, 0, sizeof keys_);
+        keyCursor_ = events.size();
+        return;
+    }
+    uint32_t frame = next->frame;
+    for (; keyCursor_ < events.size() && events[keyCursor_].frame <= frame; ++keyCursor_)
+        applyKey(events[keyCursor_]);
+}
+
+bool HeadlessInput::anyKeyHeld() const {
+    return std::any_of(std::begin(keys_), std::end(keys_), [](uint8_t k) { return k != 0; });
+}
+
 DeviceResult HeadlessInput::keyboardState(uint8_t keys[256]) {
-    catchUp();
+    DeviceResult result = check(keyboard_);
+    if (result != DeviceResult::Ok) return result;
+    catchUpKeys();
+    if (keyboardOnly_ && lastKeyFrame_ == world_.frame && anyKeyHeld()) takeNextKeyChange();
+    lastKeyFrame_ = world_.frame;
+    keyboardOnly_ = true;
     std::memcpy(keys, keys_, 256);
     return DeviceResult::Ok;
 }
-
-DeviceResult HeadlessInput::mouseState(MouseReading& reading) {
-    catchUp();
-    reading = MouseReading{};
-    reading.dx = targetX_ - reportedX_ + pendingDx_;
-    reading.dy = targetY_ - reportedY_ + pendingDy_;
-    reportedX_ = targetX_;
-    reportedY_ = targetY_;
-    pendingDx_ = pendingDy_ = 0;
-    std::memcpy(reading.buttons, buttons_, 4);
-    return DeviceResult::Ok;
-}
-
-DeviceResult HeadlessInput::acquireKeyboard() { return DeviceResult::Ok; }
-DeviceResult HeadlessInput::acquireMouse() { return DeviceResult::Ok; }
-void HeadlessInput::close() {}
 
 }  // namespace vantor::platform::headless

@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "common/cp1251.h"
+#include "platform/input.h"
 #include "platform/platform.h"
 
 namespace vantor::platform::headless {
@@ -81,14 +82,23 @@ bool parseCommand(uint32_t frame, std::istringstream& in, const std::string& lin
 }  // namespace
 
 int keyCode(const std::string& word) {
-    static const std::map<std::string, int> names = {
-        {"esc", 0x01}, {"escape", 0x01}, {"backspace", 0x0E}, {"tab", 0x0F}, {"q", 0x10},
-        {"w", 0x11},   {"e", 0x12},      {"r", 0x13},         {"enter", 0x1C}, {"space", 0x39},
-        {"f1", 0x3B},  {"f2", 0x3C},     {"f3", 0x3D},        {"f4", 0x3E},  {"f5", 0x3F},
-        {"f6", 0x40},  {"f7", 0x41},     {"f8", 0x42},        {"f9", 0x43},  {"f10", 0x44},
-        {"f11", 0x57}, {"f12", 0x58},    {"minus", 0x4A},     {"plus", 0x4E}, {"left", 0xCB},
-        {"right", 0xCD}, {"up", 0xC8},   {"down", 0xD0},
-    };
+    static const std::map<std::string, int> names = [] {
+        std::map<std::string, int> table = {
+            {"esc", DIK_ESCAPE},  {"escape", DIK_ESCAPE}, {"backspace", DIK_BACK},
+            {"tab", DIK_TAB},     {"enter", DIK_RETURN},  {"space", DIK_SPACE},
+            {"f11", DIK_F11},     {"f12", DIK_F12},       {"minus", DIK_SUBTRACT},
+            {"plus", DIK_ADD},    {"left", DIK_LEFT},     {"right", DIK_RIGHT},
+            {"up", DIK_UP},       {"down", DIK_DOWN},     {"lshift", DIK_LSHIFT},
+            {"rshift", DIK_RSHIFT}, {"lctrl", DIK_LCONTROL}, {"rctrl", DIK_RCONTROL},
+            {"lalt", DIK_LMENU},  {"ralt", DIK_RMENU},
+        };
+        for (auto [keys, first] : kLetterRows)
+            for (int i = 0; keys[i]; ++i) table[std::string(1, keys[i])] = first + i;
+        // A bare number is a code, so the digits are "digit1" and so on.
+        for (int i = 0; i < 10; ++i) table["digit" + std::to_string((i + 1) % 10)] = DIK_1 + i;
+        for (int i = 0; i < 10; ++i) table["f" + std::to_string(i + 1)] = DIK_F1 + i;
+        return table;
+    }();
     auto it = names.find(word);
     if (it != names.end()) return it->second;
     long value = 0;

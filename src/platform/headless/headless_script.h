@@ -10,19 +10,26 @@ namespace vantor::platform::headless {
 // The scripted machine of a headless run, read from the file VANTOR_INPUT
 // names. One command a line, "FRAME COMMAND ARGS", '#' starts a comment;
 // FRAME counts completed frame waits, so commands for frame F are seen by
-// the polls and the pump of the frame after F waits. State persists until
-// changed.
-//   mouse X Y            the pointer goes to (X, Y) (reported as motion)
-//   move DX DY           the mouse moves by (DX, DY) once
+// the polls and the pump of the frame after F waits (frame 0: the first
+// frame). Lines may come in any order. State persists until changed.
+//   mouse X Y            the pointer goes to (X, Y) on the 640 x 480 screen
+//   move DX DY           the mouse moves by (DX, DY) once (relative motion)
 //   press left|right     a button goes down
 //   release left|right   a button goes up
-//   keydown CODE         a key (DirectInput code, 0x.. or decimal, or a name:
-//   keyup CODE             esc f1..f12 space tab backspace enter plus minus q w e r)
+//   keydown KEY          a key goes down and stays held
+//   keyup KEY            it is let go
 //   type TEXT            the rest of the line is typed (UTF-8, as characters)
 //   char N               one character with code N is typed
 //   activate 0|1         the game loses or regains the foreground
 //   close                the window's close box is clicked
 //   wmclose              another program asks the window to close
+// KEY is a DirectInput code (0x.. or decimal) or a name: a..z, digit0..digit9, esc,
+// f1..f12, space, tab, backspace, enter, plus, minus (the keypad's), left,
+// right, up, down, lshift, rshift, lctrl, rctrl, lalt, ralt.
+// When the game reads the keyboard again within one frame, with no mouse
+// reading in between, while a key is held (it waits for all keys up), the
+// script's next key change is taken early, as the player's time goes on;
+// with none left, every key is let go.
 struct ScriptEvent {
     enum class Kind { Mouse, Move, Press, Release, KeyDown, KeyUp, Message };
     uint32_t frame = 0;
