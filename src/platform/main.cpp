@@ -21,6 +21,7 @@ constexpr const char* kHelp =
     "  --headless              VANTOR_BACKEND=headless\n"
     "  --window                VANTOR_WINDOW=1  play in a window, not full screen\n"
     "  --scale=N               VANTOR_SCALE     the window's whole-number scale\n"
+    "  --vsync                 VANTOR_VSYNC=1   wait for the screen's refresh when presenting\n"
     "  --frames=N              VANTOR_FRAMES    headless: close after N frames\n"
     "  --input=FILE            VANTOR_INPUT     headless: input script\n"
     "  --snapshots=DIR         VANTOR_SNAPSHOTS headless: PNG snapshots go here\n"

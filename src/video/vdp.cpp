@@ -1,4 +1,3 @@
-// Minimal display device; drawing arrives with the display work.
 #include "video/vdp.h"
 
 #include <cstring>
@@ -6,65 +5,94 @@
 #include "platform/platform.h"
 
 namespace vantor {
+namespace {
+
+using platform::SurfaceResult;
+
+// A busy surface is asked again; a lost one is restored and asked again, and
+// when it cannot be restored the call gives up with Lost.
+template <typename Call>
+SurfaceResult withSurfaceRetry(platform::Display& display, Call call) {
+    for (;;) {
+        SurfaceResult result = call();
+        if (result == SurfaceResult::Busy) continue;
+        if (result == SurfaceResult::Lost && display.restore()) continue;
+        return result;
+    }
+}
+
+// Entries the system reserves for itself keep their exact indices.
+uint8_t entryFlags(int index) { return index < 10 || index >= 246 ? PC_EXPLICIT : PC_NOCOLLAPSE; }
+
+}  // namespace
 
 bool Vdp::init(bool fullScreen) {
+    paletteCreated_ = false;
     platform::Display& display = platform::display();
     if (!display.open(fullScreen)) return false;
     pitch_ = display.pitch();
+    if (pitch_ < kScreenWidth) return false;
     frame_.assign(static_cast<size_t>(pitch_) * kScreenHeight, 0);
     return true;
 }
 
 void Vdp::shutdown() {
     platform::display().close();
+    paletteCreated_ = false;
     frame_.clear();
+    frame_.shrink_to_fit();
 }
 
 void Vdp::setPalette(const uint8_t* palette) {
     uint8_t rgb[768];
-    for (int i = 0; i < 768; ++i) rgb[i] = static_cast<uint8_t>(palette[i] << 2);
-    platform::display().setEntries(rgb);
+    for (int i = 0; i < 256; ++i) {
+        PaletteEntry& e = entries_[i];
+        e.red = static_cast<uint8_t>(palette[i * 3] << 2);
+        e.green = static_cast<uint8_t>(palette[i * 3 + 1] << 2);
+        e.blue = static_cast<uint8_t>(palette[i * 3 + 2] << 2);
+        e.flags = entryFlags(i);
+        rgb[i * 3] = e.red;
+        rgb[i * 3 + 1] = e.green;
+        rgb[i * 3 + 2] = e.blue;
+    }
+    platform::Display& display = platform::display();
+    if (!paletteCreated_) {
+        // The palette object exists from here on, even if it never gets attached.
+        paletteCreated_ = true;
+        display.waitVerticalBlank();
+        display.setEntries(rgb);
+        if (withSurfaceRetry(display, [&] { return display.attachPalette(); }) == SurfaceResult::Lost)
+            return;
+    }
+    display.setEntries(rgb);
 }
 
 void Vdp::present() {
-    uint8_t* out = nullptr;
-    if (platform::display().lock(out) != platform::SurfaceResult::Ok) return;
-    for (int r = 0; r < kScreenHeight; ++r)
-        std::memcpy(out + r * pitch_, frame_.data() + r * pitch_, kScreenWidth);
-    platform::display().unlock();
+    platform::Display& display = platform::display();
+    uint8_t* locked = nullptr;
+    if (withSurfaceRetry(display, [&] { return display.lock(locked); }) != SurfaceResult::Ok) return;
+    for (int r = 0; r < kScreenHeight; ++r) {
+        size_t row = static_cast<size_t>(r) * pitch_;
+        std::memcpy(locked + row, frame_.data() + row, kScreenWidth);
+    }
+    display.unlock();
 }
 
 void Vdp::clear(uint8_t colour) {
-    for (int r = 0; r < kScreenHeight; ++r) std::memset(frame_.data() + r * pitch_, colour, kScreenWidth);
+    for (int r = 0; r < kScreenHeight; ++r)
+        std::memset(frame_.data() + static_cast<size_t>(r) * pitch_, colour, kScreenWidth);
 }
 
 void Vdp::saveScreen(uint8_t* dest) const {
     for (int r = 0; r < kScreenHeight; ++r)
-        std::memcpy(dest + r * kScreenWidth, frame_.data() + r * pitch_, kScreenWidth);
+        std::memcpy(dest + r * kScreenWidth, frame_.data() + static_cast<size_t>(r) * pitch_,
+                    kScreenWidth);
 }
 
 void Vdp::restoreScreen(const uint8_t* src) {
     for (int r = 0; r < kScreenHeight; ++r)
-        std::memcpy(frame_.data() + r * pitch_, src + r * kScreenWidth, kScreenWidth);
+        std::memcpy(frame_.data() + static_cast<size_t>(r) * pitch_, src + r * kScreenWidth,
+                    kScreenWidth);
 }
-
-DrawnArea Vdp::drawImage(int, int, const uint8_t*) { return {}; }
-DrawnArea Vdp::drawImageShifted(int, int, const uint8_t*, uint8_t) { return {}; }
-DrawnArea Vdp::drawSkipRunImage(int, int, const uint8_t*) { return {}; }
-DrawnArea Vdp::drawFillRunImage(int, int, const uint8_t*) { return {}; }
-DrawnArea Vdp::fillRect(int, int, int, int, uint8_t) { return {}; }
-
-Font Vdp::selectFont(const Font& font) {
-    Font previous = font_;
-    font_ = font;
-    return previous;
-}
-
-int32_t Vdp::glyphWidth(uint8_t) const { return 0; }
-int32_t Vdp::textWidth(const char*) const { return 0; }
-int32_t Vdp::drawGlyph(int x, int, uint8_t, DrawnArea&) { return x; }
-int32_t Vdp::drawText(int x, int, const char*, int32_t, DrawnArea&) { return x; }
-int32_t Vdp::drawChar(int x, int, uint8_t, int32_t, DrawnArea&) { return x; }
-int32_t Vdp::drawNumber(int x, int, int32_t, int32_t, DrawnArea&) { return x; }
 
 }  // namespace vantor

@@ -12,6 +12,16 @@ constexpr int kScreenWidth = 640;
 constexpr int kScreenHeight = 480;
 constexpr int kScreenCopyBytes = kScreenWidth * kScreenHeight;
 
+// One display palette entry: 8-bit components and how the system may share it.
+struct PaletteEntry {
+    uint8_t red = 0;
+    uint8_t green = 0;
+    uint8_t blue = 0;
+    uint8_t flags = 0;
+};
+constexpr uint8_t PC_EXPLICIT = 2;
+constexpr uint8_t PC_NOCOLLAPSE = 4;
+
 // The display device: the frame buffer every screen draws into, the palette,
 // and the one copy per frame to the screen.
 class Vdp {
@@ -47,6 +57,8 @@ public:
     uint8_t* frameBuffer() { return frame_.data(); }
     const uint8_t* frameBuffer() const { return frame_.data(); }
     int pitch() const { return pitch_; }
+    // The entries the last setPalette loaded.
+    const PaletteEntry* paletteEntries() const { return entries_; }
     // The pixel at column x, row y of the frame buffer.
     uint8_t pixel(int x, int y) const { return frame_[static_cast<size_t>(y) * pitch_ + x]; }
 
@@ -54,6 +66,7 @@ private:
     std::vector<uint8_t> frame_;
     int pitch_ = kScreenWidth;
     bool paletteCreated_ = false;
+    PaletteEntry entries_[256] = {};
     Font font_;
 };
 

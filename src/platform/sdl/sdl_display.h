@@ -7,7 +7,18 @@
 
 namespace vantor::platform::sdl {
 
-// The 8-bit primary surface shown through one streaming texture.
+// Where the 640 x 480 picture goes in an output of the given size: scaled by
+// the largest whole factor that fits and centred; an output smaller than the
+// picture gets it shrunk to fit, keeping its shape.
+SDL_Rect pictureViewport(int outputWidth, int outputHeight);
+
+// Turns 480 rows of 640 palette indices (pitch bytes apart) into 32-bit
+// pixels through a 256-entry colour table, rows outPitch bytes apart.
+void convertFrame(const uint8_t* indices, int pitch, const uint32_t colours[256], void* out,
+                  int outPitch);
+
+// The 8-bit primary surface shown through one streaming texture, full screen
+// at the desktop's resolution or in a window (Alt+Enter switches).
 class SdlDisplay final : public Display {
 public:
     explicit SdlDisplay(Context& context);
@@ -24,10 +35,21 @@ public:
     void close() override;
 
 private:
+    bool makeRenderer();
+    void dropRenderer();
+    void onEvent(const SDL_Event& event);
+    void toggleFullScreen();
+    void enterFullScreen();
+    void leaveFullScreen();
+    void updateViewport();
+
     Context& context_;
     SDL_Texture* texture_ = nullptr;
     std::vector<uint8_t> surface_;
+    uint8_t rgb_[768] = {};
     uint32_t colours_[256] = {};
+    bool lost_ = false;
+    int scale_ = 1;
 };
 
 }  // namespace vantor::platform::sdl

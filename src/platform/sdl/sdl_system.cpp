@@ -59,6 +59,7 @@ void SdlSystem::translate(const SDL_Event& event) {
         switch (event.key.keysym.sym) {
         case SDLK_RETURN:
         case SDLK_KP_ENTER:
+            if (event.key.keysym.mod & KMOD_ALT) break;  // Alt+Enter belongs to the display
             queue_.push_back({Message::KeyDown, kVkReturn});
             queue_.push_back({Message::Char, 13});
             break;
