@@ -1,0 +1,37 @@
+#pragma once
+#include <cstdint>
+#include <cstdio>
+#include <string>
+
+namespace vantor {
+
+// One line per playFrame call, appended to the file VANTOR_TRACE names, so that
+// two runs of the same recording can be compared frame by frame.
+class PlayTrace {
+public:
+    ~PlayTrace() { close(); }
+    // Appends to path from now on and counts calls from 0 again.
+    bool open(const std::string& path);
+    void close();
+    // Notes the input as a playFrame call finds it (opens VANTOR_TRACE on first use).
+    void beginFrame();
+    // Writes the line of the call that is returning; menuResult is kNoMenu when no menu ran.
+    void endFrame(int menuResult);
+    bool active() const { return file_ != nullptr; }
+
+    static constexpr int kNoMenu = -1000;
+
+private:
+    std::FILE* file_ = nullptr;
+    bool checkedEnvironment_ = false;
+    uint64_t calls_ = 0;
+    int32_t mouseX_ = 0;
+    int32_t mouseY_ = 0;
+    int left_ = 0;
+    int right_ = 0;
+    unsigned keys_ = 0;
+};
+
+inline PlayTrace playTrace;
+
+}  // namespace vantor
