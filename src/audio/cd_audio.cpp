@@ -7,8 +7,8 @@ namespace vantor {
 bool CdAudio::open() {
     isOpen = 0;
     platform::Cd& cd = platform::cd();
-    if (!cd.open()) return false;
-    device = 1;
+    device = cd.open();
+    if (device == 0) return false;
     if (!cd.setTimeFormatMsf()) {
         cd.close();
         return false;
@@ -21,6 +21,7 @@ void CdAudio::stop() {
     if (isOpen) platform::cd().stop();
 }
 
+// The open flag stays set: nothing uses the device after this.
 void CdAudio::close() {
     if (!isOpen) return;
     stop();

@@ -1,8 +1,16 @@
 #pragma once
 #include <cstdint>
-#include <vector>
+
+#include "audio/mixer.h"
 
 namespace vantor {
+
+// What play reports.
+enum PlayResult : int {
+    kPlayNothing = 0,  // effects are off, or the channel has no buffer
+    kPlayStarted = 1,  // the channel sounds from its first sample
+    kPlayLost = 2,     // its buffer was lost and could not be restored
+};
 
 // Sound effects: five channels, each holding a copy of one region of the
 // sample block and restarted from its beginning by play.
@@ -22,8 +30,16 @@ public:
     void switchOn();
     void switchOff();
 
+    bool device = false;  // the output device is open
+    Mixer mixer;          // holds the channel buffers
+    const uint8_t* regionStart[kSoundChannels] = {};
+    uint32_t regionLength[kSoundChannels] = {};
     int32_t soundOn = 0;
     int32_t soundAvailable = 0;
+
+private:
+    void refill(int channel);
+    void loseBuffers();
 };
 
 inline SoundDevice soundDevice;

@@ -19,20 +19,22 @@ public:
     virtual ~Audio() = default;
     // Opens the output device; false means the game stays silent.
     virtual bool create() = 0;
-    // Starts pulling from source (until close).
+    // Starts pulling from source, until close.
     virtual void start(MixSource& source) = 0;
-    // Holds off the pulling while the game changes channels; unlockMixer resumes.
+    // Holds off the pulling while the game changes channels.
     virtual void lockMixer() = 0;
+    // Lets the pulling go on.
     virtual void unlockMixer() = 0;
     // Whether a new channel buffer can be made now.
     virtual bool createBuffer() = 0;
     // Whether a channel buffer can be locked for filling now.
     virtual bool lockBuffer() = 0;
-    // Whether a lost channel buffer comes back.
+    // Whether a lost channel buffer comes back (bringing the device back if it went away).
     virtual bool restoreBuffer() = 0;
-    // True once after the device lost its buffers (they must be restored and refilled).
+    // True once after the device lost every channel buffer: each must be
+    // restored and refilled before it sounds again.
     virtual bool takeBufferLost() = 0;
-    // Closes the device.
+    // Closes the device; the source is not pulled any more.
     virtual void close() = 0;
 };
 

@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdint>
 
 namespace vantor::platform {
 
@@ -6,8 +7,8 @@ namespace vantor::platform {
 class Cd {
 public:
     virtual ~Cd() = default;
-    // Opens the CD audio device; false when there is none.
-    virtual bool open() = 0;
+    // Opens the CD audio device: its identifier, or 0 when there is none.
+    virtual uint32_t open() = 0;
     // Sets the minutes-seconds-frames time format; false on failure.
     virtual bool setTimeFormatMsf() = 0;
     // Stops whatever the drive plays.

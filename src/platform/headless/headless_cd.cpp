@@ -1,18 +1,23 @@
 #include "platform/headless/headless_cd.h"
 
+#include "platform/headless/faults.h"
 #include "platform/platform.h"
 
 namespace vantor::platform::headless {
 
 HeadlessCd::HeadlessCd() : present_(option("VANTOR_CD") == "1") {}
 
-bool HeadlessCd::open() {
-    if (!present_) return false;
+uint32_t HeadlessCd::open() {
+    if (!present_) return 0;
     ++opens;
-    return true;
+    return kDevice;
 }
 
-bool HeadlessCd::setTimeFormatMsf() { return present_; }
+bool HeadlessCd::setTimeFormatMsf() {
+    ++timeFormats;
+    return !fault("cd-time-format");
+}
+
 void HeadlessCd::stop() { ++stops; }
 void HeadlessCd::close() { ++closes; }
 

@@ -1,21 +1,49 @@
 #include "platform/sdl/sdl_audio.h"
 
+#include <algorithm>
 #include <cstring>
 
-namespace vantor::platform::sdl {
+#include "platform/platform.h"
 
-SdlAudio::SdlAudio(Context& context) : context_(context) {}
+namespace vantor::platform::sdl {
+namespace {
+
+// Short pulls keep an effect within a frame of the moment it is played.
+constexpr int kDefaultBufferFrames = 512;
+
+Uint16 bufferFrames() {
+    int wanted = std::clamp(optionInt("VANTOR_AUDIO_BUFFER", kDefaultBufferFrames), 64, 8192);
+    int frames = 64;
+    while (frames * 2 <= wanted) frames *= 2;  // SDL wants a power of two
+    return static_cast<Uint16>(frames);
+}
+
+}  // namespace
+
+SdlAudio::SdlAudio(Context& context) {
+    context.eventHooks.push_back([this](const SDL_Event& event) { onEvent(event); });
+}
+
 SdlAudio::~SdlAudio() { close(); }
 
 bool SdlAudio::create() {
+    // A driver named in SDL_AUDIODRIVER that does not exist fails here.
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
+    subsystem_ = true;
+    if (openDevice()) return true;
+    close();
+    return false;
+}
+
+bool SdlAudio::openDevice() {
     SDL_AudioSpec want{};
     want.freq = 22050;
     want.format = AUDIO_U8;
     want.channels = 1;
-    want.samples = 512;
+    want.samples = bufferFrames();
     want.callback = &SdlAudio::callback;
     want.userdata = this;
+    // SDL converts when the hardware wants another format.
     device_ = SDL_OpenAudioDevice(nullptr, 0, &want, nullptr, 0);
     return device_ != 0;
 }
@@ -43,10 +71,41 @@ void SdlAudio::unlockMixer() {
     if (device_) SDL_UnlockAudioDevice(device_);
 }
 
+void SdlAudio::onEvent(const SDL_Event& event) {
+    if (event.type != SDL_AUDIODEVICEREMOVED || event.adevice.iscapture) return;
+    if (device_ == 0 || event.adevice.which != device_) return;
+    gone_ = true;
+    lost_ = true;
+}
+
+bool SdlAudio::takeBufferLost() {
+    bool lost = lost_;
+    lost_ = false;
+    return lost;
+}
+
+bool SdlAudio::restoreBuffer() {
+    if (!gone_) return true;
+    // Called with the mixer locked: the dead device's lock is let go first,
+    // and the new device's is taken for the caller to let go.
+    if (device_) {
+        SDL_UnlockAudioDevice(device_);
+        SDL_CloseAudioDevice(device_);
+        device_ = 0;
+    }
+    if (!openDevice()) return false;
+    gone_ = false;
+    SDL_LockAudioDevice(device_);
+    SDL_PauseAudioDevice(device_, 0);
+    return true;
+}
+
 void SdlAudio::close() {
     if (device_) SDL_CloseAudioDevice(device_);
     device_ = 0;
     source_ = nullptr;
+    if (subsystem_) SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    subsystem_ = false;
 }
 
 }  // namespace vantor::platform::sdl

@@ -6,7 +6,7 @@ namespace vantor::platform::sdl {
 // Desktops of today have no CD audio device to hold.
 class SdlCd final : public Cd {
 public:
-    bool open() override { return false; }
+    uint32_t open() override { return 0; }
     bool setTimeFormatMsf() override { return false; }
     void stop() override {}
     void close() override {}
