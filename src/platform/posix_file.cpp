@@ -9,45 +9,148 @@
 namespace vantor::platform {
 namespace {
 
+// How often an open is tried again when the name was moved to a new file
+// between opening and locking (a writer replacing it).
+constexpr int kOpenAttempts = 64;
+
+uint32_t readAll(int fd, void* buffer, uint32_t n) {
+    uint32_t done = 0;
+    auto* out = static_cast<char*>(buffer);
+    while (done < n) {
+        ssize_t got = ::read(fd, out + done, n - done);
+        if (got < 0 && errno == EINTR) continue;
+        if (got <= 0) break;
+        done += static_cast<uint32_t>(got);
+    }
+    return done;
+}
+
+bool writeAll(int fd, const void* buffer, size_t n) {
+    size_t done = 0;
+    const auto* in = static_cast<const char*>(buffer);
+    while (done < n) {
+        ssize_t put = ::write(fd, in + done, n - done);
+        if (put < 0 && errno == EINTR) continue;
+        if (put <= 0) return false;
+        done += static_cast<size_t>(put);
+    }
+    return true;
+}
+
+// Copies everything from one file into another, from the start.
+bool copyContents(int from, int to) {
+    char chunk[4096];
+    for (off_t at = 0;;) {
+        ssize_t got = ::pread(from, chunk, sizeof chunk, at);
+        if (got < 0 && errno == EINTR) continue;
+        if (got < 0) return false;
+        if (got == 0) return true;
+        if (!writeAll(to, chunk, static_cast<size_t>(got))) return false;
+        at += got;
+    }
+}
+
+// A rename is durable only once the folder that holds the name is synced.
+bool syncFolderOf(const std::string& name) {
+    size_t slash = name.rfind('/');
+    std::string folder = slash == std::string::npos ? "." : slash == 0 ? "/" : name.substr(0, slash);
+    int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return false;
+    bool ok = ::fsync(fd) == 0;
+    ::close(fd);
+    return ok;
+}
+
 class PosixFile final : public File {
 public:
-    explicit PosixFile(int fd) : fd_(fd) {}
-    ~PosixFile() override { ::close(fd_); }
-
-    uint32_t read(void* buffer, uint32_t n) override {
-        uint32_t done = 0;
-        auto* out = static_cast<char*>(buffer);
-        while (done < n) {
-            ssize_t got = ::read(fd_, out + done, n - done);
-            if (got < 0 && errno == EINTR) continue;
-            if (got <= 0) break;
-            done += static_cast<uint32_t>(got);
-        }
-        return done;
+    PosixFile(int fd, std::string name, bool replaces)
+        : fd_(fd), name_(std::move(name)), replaces_(replaces) {}
+    ~PosixFile() override {
+        dropReplacement();
+        ::close(fd_);
     }
 
+    uint32_t read(void* buffer, uint32_t n) override { return readAll(active(), buffer, n); }
+
     bool write(const void* buffer, uint32_t n) override {
-        uint32_t done = 0;
-        const auto* in = static_cast<const char*>(buffer);
-        while (done < n) {
-            ssize_t put = ::write(fd_, in + done, n - done);
-            if (put < 0 && errno == EINTR) continue;
-            if (put <= 0) return false;
-            done += static_cast<uint32_t>(put);
-        }
-        return true;
+        bool ready = !replaces_ || temp_ >= 0 || startReplacement(true);
+        if (ready && writeAll(active(), buffer, n)) return true;
+        failed_ = true;
+        return false;
     }
 
     int64_t size() override {
         struct stat st {};
-        return ::fstat(fd_, &st) == 0 ? static_cast<int64_t>(st.st_size) : -1;
+        return ::fstat(active(), &st) == 0 ? static_cast<int64_t>(st.st_size) : -1;
     }
 
-    bool rewind() override { return ::lseek(fd_, 0, SEEK_SET) == 0; }
-    bool commit() override { return ::fsync(fd_) == 0; }
+    bool rewind() override { return ::lseek(active(), 0, SEEK_SET) == 0; }
+
+    bool truncate() override {
+        if (replaces_ && temp_ < 0) return startReplacement(false);
+        failed_ = false;
+        return ::ftruncate(active(), 0) == 0 && ::lseek(active(), 0, SEEK_SET) == 0;
+    }
+
+    bool commit() override {
+        if (failed_) {
+            dropReplacement();
+            return false;
+        }
+        if (temp_ < 0) return ::fsync(fd_) == 0;
+        if (::fsync(temp_) != 0 || ::rename(tempName_.c_str(), name_.c_str()) != 0) {
+            dropReplacement();
+            return false;
+        }
+        bool durable = syncFolderOf(name_);
+        // The replacement is the file now; its lock keeps others out until close.
+        ::close(fd_);
+        fd_ = temp_;
+        temp_ = -1;
+        tempName_.clear();
+        return durable;
+    }
 
 private:
+    int active() const { return temp_ >= 0 ? temp_ : fd_; }
+
+    // Starts the new contents beside the original, as a copy of it or empty.
+    bool startReplacement(bool keepContents) {
+        std::string pattern = name_ + ".XXXXXX";
+        int fd = ::mkostemp(pattern.data(), O_CLOEXEC);
+        if (fd < 0) return false;
+        struct stat st {};
+        bool ok = ::fstat(fd_, &st) == 0 && ::fchmod(fd, st.st_mode & 07777) == 0 &&
+                  ::flock(fd, LOCK_EX | LOCK_NB) == 0;
+        if (ok && keepContents) {
+            off_t position = ::lseek(fd_, 0, SEEK_CUR);
+            ok = position >= 0 && copyContents(fd_, fd) && ::lseek(fd, position, SEEK_SET) == position;
+        }
+        if (!ok) {
+            ::unlink(pattern.c_str());
+            ::close(fd);
+            return false;
+        }
+        temp_ = fd;
+        tempName_ = pattern;
+        failed_ = false;
+        return true;
+    }
+
+    void dropReplacement() {
+        if (temp_ < 0) return;
+        ::unlink(tempName_.c_str());
+        ::close(temp_);
+        temp_ = -1;
+        tempName_.clear();
+    }
+
     int fd_;
+    std::string name_;
+    bool replaces_;
+    int temp_ = -1;
+    std::string tempName_;
+    bool failed_ = false;
 };
 
 OpenError errorFromErrno(int err) {
@@ -61,36 +164,70 @@ OpenError errorFromErrno(int err) {
     }
 }
 
-}  // namespace
-
-std::unique_ptr<File> openPosixFile(const std::string& name, OpenMode mode, OpenError& error) {
+int openFlags(OpenMode mode) {
     int flags = O_CLOEXEC | (mode == OpenMode::Read ? O_RDONLY : O_RDWR);
-    if (mode == OpenMode::Create) flags |= O_CREAT;
-    int fd = ::open(name.c_str(), flags, 0644);
-    if (fd < 0) {
-        error = errorFromErrno(errno);
-        return nullptr;
-    }
-    struct stat st {};
-    if (::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
-        ::close(fd);
+    if (mode == OpenMode::Create || mode == OpenMode::UpdateOrCreate) flags |= O_CREAT;
+    return flags;
+}
+
+enum class Settled { Ready, Retry, Refused };
+
+// Takes the lock the mode asks for. Retry when the name no longer leads to
+// the file that was opened: a writer put a replacement in place meanwhile,
+// and a lock on the old file would guard nothing.
+Settled settle(int fd, const std::string& name, OpenMode mode, OpenError& error) {
+    struct stat opened {};
+    if (::fstat(fd, &opened) != 0 || S_ISDIR(opened.st_mode)) {
         error = OpenError::AccessDenied;
-        return nullptr;
+        return Settled::Refused;
+    }
+    if (mode != OpenMode::Read && (opened.st_mode & 0222) == 0) {
+        error = OpenError::AccessDenied;
+        return Settled::Refused;
     }
     int lock = (mode == OpenMode::Read ? LOCK_SH : LOCK_EX) | LOCK_NB;
     if (::flock(fd, lock) != 0) {
-        ::close(fd);
-        error = OpenError::SharingViolation;
-        return nullptr;
+        error = errno == EWOULDBLOCK ? OpenError::SharingViolation : OpenError::Other;
+        return Settled::Refused;
     }
-    // Emptied only once the lock is ours, so a holder's file is never touched.
-    if (mode == OpenMode::Create && ::ftruncate(fd, 0) != 0) {
-        ::close(fd);
-        error = OpenError::Other;
-        return nullptr;
+    struct stat named {};
+    if (::stat(name.c_str(), &named) != 0 || named.st_dev != opened.st_dev ||
+        named.st_ino != opened.st_ino)
+        return Settled::Retry;
+    return Settled::Ready;
+}
+
+}  // namespace
+
+std::unique_ptr<File> openPosixFile(const std::string& name, OpenMode mode, OpenError& error) {
+    for (int attempt = 0; attempt < kOpenAttempts; ++attempt) {
+        int fd = ::open(name.c_str(), openFlags(mode), 0644);
+        if (fd < 0) {
+            error = errorFromErrno(errno);
+            return nullptr;
+        }
+        Settled settled = settle(fd, name, mode, error);
+        if (settled == Settled::Retry) {
+            ::close(fd);
+            continue;
+        }
+        if (settled == Settled::Refused) {
+            ::close(fd);
+            return nullptr;
+        }
+        // Emptied only once the lock is ours, so a holder's file is never touched.
+        if (mode == OpenMode::Create && ::ftruncate(fd, 0) != 0) {
+            ::close(fd);
+            error = OpenError::Other;
+            return nullptr;
+        }
+        error = OpenError::None;
+        bool replaces = mode == OpenMode::Update || mode == OpenMode::UpdateOrCreate;
+        return std::make_unique<PosixFile>(fd, name, replaces);
     }
-    error = OpenError::None;
-    return std::make_unique<PosixFile>(fd);
+    // The name keeps moving under us: somebody is busy with it.
+    error = OpenError::SharingViolation;
+    return nullptr;
 }
 
 }  // namespace vantor::platform

@@ -32,6 +32,7 @@ enum class OpenMode {
     Read,    // existing file, others may read it too
     Update,  // existing file, read and write, nobody else may open it
     Create,  // new or emptied file, read and write, nobody else may open it
+    UpdateOrCreate,  // existing file, or a new empty one; otherwise like Update
 };
 
 enum class OpenError { None, NotFound, SharingViolation, AccessDenied, Other };
@@ -51,6 +52,9 @@ public:
     // Makes what was written durable and, for files written through a
     // replacement, puts the new contents in place atomically. Called before close.
     virtual bool commit() = 0;
+    // Empties the file; for files written through a replacement the old
+    // contents stay on disk until commit. Leaves the position at the start.
+    virtual bool truncate() { return false; }
 };
 
 // Window, messages, time, files, registry values, message boxes, launching.

@@ -14,6 +14,7 @@ bool ResourceFile::write(const void* buffer, uint32_t n) { return file_ && file_
 int64_t ResourceFile::size() { return file_ ? file_->size() : -1; }
 bool ResourceFile::rewind() { return file_ && file_->rewind(); }
 bool ResourceFile::commit() { return file_ && file_->commit(); }
+bool ResourceFile::truncate() { return file_ && file_->truncate(); }
 void ResourceFile::close() { file_.reset(); }
 
 }  // namespace vantor

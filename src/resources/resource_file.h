@@ -21,6 +21,7 @@ public:
     int64_t size();
     bool rewind();
     bool commit();
+    bool truncate();
     void close();
     bool isOpen() const { return file_ != nullptr; }
     platform::OpenError lastError() const { return error_; }

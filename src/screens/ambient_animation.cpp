@@ -37,6 +37,8 @@ void AmbientAnimationList::tickAll() {
 
 void registerAmbientAnimation(const uint8_t* const* frames, int32_t frameCount) {
     static AmbientAnimation gameAnimation;
+    // Each loaded resource image starts it afresh, as at program start.
+    gameAnimation = AmbientAnimation{};
     gameAnimation.frames = frames;
     gameAnimation.frameCount = frameCount;
     for (int i = 0; i < ambientAnimationList.count; ++i)

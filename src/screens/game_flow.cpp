@@ -1,22 +1,108 @@
-// Minimal flow: the play background until the window closes.
 #include "screens/game_flow.h"
 
-#include "app/frame_pump.h"
-#include "app/startup.h"
-#include "input/input_devices.h"
+#include "audio/sound_device.h"
+#include "game/board.h"
+#include "game/play_screen.h"
 #include "resources/data30.h"
-#include "video/vdp.h"
+#include "screens/curtain.h"
+#include "screens/high_score_screen.h"
+#include "screens/intro.h"
+#include "screens/saved_screen.h"
+#include "screens/screen_frame.h"
 
 namespace vantor {
+namespace {
+
+constexpr int kCurtainImages = 12;
+constexpr int kClosedCurtain = kCurtainImages - 1;
+constexpr int kStartDelayFrames = 24;
+constexpr int kFullBoard = 65;
+constexpr uint8_t kLeavingColour = 1;
+
+// A screen that ends with the program leaves its saved screen behind; it
+// goes when the flow does.
+struct SavedScreenRelease {
+    ~SavedScreenRelease() { freeSavedScreen(); }
+};
+
+// The play screen beneath the closed curtain with the table over it, then
+// the curtain opens. Once per run.
+void opening() {
+    playFrame(false);
+    holdSavedScreen();
+    vdp.drawFillRunImage(0, 0, res.curtain[kClosedCurtain]);
+    showTable();
+    playFrame(false);
+    vdp.saveScreen(savedScreen);
+    playCurtain(kClosedCurtain, -1, -1, false);
+    freeSavedScreen();
+}
+
+enum class GameEnd { Over, Left, Closed };
+
+GameEnd playGame() {
+    board.phase = StartDelay;
+    board.busyCount = kStartDelayFrames;
+    for (;;) {
+        if (!runFrame()) return GameEnd::Closed;
+        if (!playFrame(true)) return GameEnd::Left;
+        if (board.phase == Idle && board.pieceCount > kFullBoard) return GameEnd::Over;
+    }
+}
+
+// The last play screen with the game-over picture, until a typed character
+// or a mouse button.
+bool gameOverWait() {
+    for (;;) {
+        if (!runFrame()) return false;
+        vdp.restoreScreen(savedScreen);
+        vdp.drawImage(320, 240, res.gameOver);
+        vdp.present();
+        if (inputDevices.peekChar() != 0) {
+            inputDevices.takeChar();
+            return true;
+        }
+        if (inputDevices.mouse.left || inputDevices.mouse.right) return true;
+    }
+}
+
+}  // namespace
 
 void RunGameFlow() {
+    SavedScreenRelease release;
     vdp.setPalette(res.gamePalette);
+    inputDevices.mouse.x = 320;
+    inputDevices.mouse.y = 240;
+    // The board's motions play these two for the whole run.
+    soundDevice.loadRegion(2, 3);
+    soundDevice.loadRegion(3, 2);
+    play.keepScore = 0;
+    runIntro();
+    resetForNewGame();
+    opening();
     for (;;) {
-        inputDevices.PollMouse();
-        inputDevices.PollKeyboard();
-        if (!PumpFrame(static_cast<uint32_t>(frameDelay))) return;
-        vdp.restoreScreen(res.background);
-        vdp.present();
+        GameEnd end = playGame();
+        if (end == GameEnd::Closed) return;
+        inputDevices.setCapture(false);
+        inputDevices.emptyRing();
+        if (end == GameEnd::Left) {
+            vdp.clear(kLeavingColour);
+            vdp.present();
+            return;
+        }
+        inputDevices.setCapture(true);
+        inputDevices.emptyRing();
+        if (!gameOverWait()) return;
+        freeSavedScreen();
+        inputDevices.emptyRing();
+        inputDevices.setCapture(false);
+        inputDevices.WaitAllKeysUp();
+        playCurtain(0, 1, kCurtainImages, true);
+        soundDevice.playRegion(0, 1);
+        showTableAfterGame();
+        resetForNewGame();
+        playFrame(false);
+        playCurtain(kClosedCurtain, -1, -1, true);
     }
 }
 

@@ -1,0 +1,84 @@
+#include "screens/high_score_view.h"
+
+#include "resources/data30.h"
+#include "screens/high_score_table.h"
+#include "screens/screen_frame.h"
+#include "video/screen_copy.h"
+
+namespace vantor {
+namespace {
+
+constexpr int kEmptyTableMessage = 7;
+constexpr int kInUseMessage = 2;
+constexpr int kInUseSecondLine = 3;
+
+void drawCentred(int y, const char* text) {
+    DrawnArea area;
+    vdp.drawText(kScreenWidth / 2, y, text, AlignCentre, area);
+}
+
+void drawRows(int n) {
+    for (int i = 0; i < n; ++i) drawTableRow(i, tableRowY(i));
+}
+
+// Another copy of the game holds the file: say so and try again every frame.
+// False when the program is to end meanwhile.
+bool waitWhileInUse(int& result) {
+    vdp.restoreScreen(savedScreen);
+    drawCentred(240, message(kInUseMessage));
+    drawCentred(260, message(kInUseSecondLine));
+    vdp.present();
+    result = highScoreTable.loadForUpdate();
+    while (result == 2) {
+        if (!runFrame()) return false;
+        result = highScoreTable.loadForUpdate();
+    }
+    vdp.restoreScreen(savedScreen);
+    return true;
+}
+
+}  // namespace
+
+void drawTableRow(int i, int y) {
+    DrawnArea area;
+    vdp.drawText(kTableNameX, y, highScoreTable.nameOf(i).c_str(), AlignLeft, area);
+    vdp.drawNumber(kTableScoreRightX, y, highScoreTable.entries[i].score, AlignRight, area);
+}
+
+void drawTable() {
+    if (highScoreTable.count == 0) {
+        drawCentred(240, message(kEmptyTableMessage));
+        return;
+    }
+    drawRows(highScoreTable.count);
+}
+
+void revealTable() {
+    if (highScoreTable.count == 0) {
+        drawTable();
+        return;
+    }
+    if (!runFrame()) return;
+    for (int n = 1;; ++n) {
+        vdp.restoreScreen(savedScreen);
+        drawRows(n);
+        vdp.present();
+        if (n == highScoreTable.count) return;
+        if (!runFrame()) return;
+    }
+}
+
+void openTable(bool keepOpen) {
+    int result = highScoreTable.loadForUpdate();
+    if (result == 1) {
+        highScoreTable.createFile();
+    } else if (result == 2) {
+        if (!waitWhileInUse(result)) return;
+        // Emptied meanwhile: the table starts empty and the entry made now
+        // creates the file when it is written back.
+        highScoreTable.createAtWriteBack = keepOpen && result == 1;
+    }
+    if (!keepOpen) highScoreTable.close();
+}
+
+}  // namespace vantor

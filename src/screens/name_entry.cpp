@@ -1,0 +1,91 @@
+#include "screens/name_entry.h"
+
+#include <cstring>
+
+#include "platform/platform.h"
+#include "resources/data30.h"
+#include "screens/high_score_table.h"
+#include "screens/high_score_view.h"
+#include "screens/screen_frame.h"
+#include "video/screen_copy.h"
+
+namespace vantor {
+namespace {
+
+constexpr int kMaxNameLength = 32;
+// 162 + the width must stay left of x = 619.
+constexpr int kMaxNameWidth = 457;
+constexpr int kBlinkFrames = 4;
+constexpr uint8_t kCursorGlyph = 1;
+constexpr uint8_t kBackspace = 8;
+constexpr uint8_t kEnter = 13;
+constexpr int kOwnerBytes = 32;
+constexpr int kDefaultNameLength = 35;
+constexpr int kDefaultNameMessage = 0;
+
+struct NameEditor {
+    char text[256] = {};
+    int length = 0;
+
+    // True when the character ends the entry.
+    bool handle(uint8_t c) {
+        if (c == kEnter) return true;
+        if (c == kBackspace) {
+            if (length > 0) text[--length] = 0;
+        } else if (c >= 32 && length < kMaxNameLength && vdp.textWidth(text) < kMaxNameWidth) {
+            text[length++] = static_cast<char>(c);
+        }
+        return false;
+    }
+};
+
+void showName(const NameEditor& editor, HighScoreEntry& entry) {
+    std::memcpy(entry.name, editor.text, sizeof entry.name);
+}
+
+}  // namespace
+
+void enterName(int row) {
+    HighScoreEntry& entry = highScoreTable.entries[row];
+    NameEditor editor;
+    editor.length = static_cast<int>(strnlen(entry.name, sizeof entry.name));
+    std::memcpy(editor.text, entry.name, static_cast<size_t>(editor.length));
+    bool cursor = false;
+    int blink = kBlinkFrames;
+    inputDevices.setCapture(true);
+    inputDevices.emptyRing();
+    for (bool finished = false; !finished;) {
+        vdp.restoreScreen(savedScreen);
+        showName(editor, entry);
+        drawTable();
+        if (cursor) {
+            DrawnArea area;
+            vdp.drawChar(kTableNameX + vdp.textWidth(editor.text), tableRowY(row), kCursorGlyph,
+                         AlignLeft, area);
+        }
+        if (--blink == 0) {
+            blink = kBlinkFrames;
+            cursor = !cursor;
+        }
+        // Ending here keeps the name as far as it was typed.
+        if (!runFrame()) return;
+        finished = editor.handle(inputDevices.takeChar());
+        vdp.present();
+    }
+    inputDevices.setCapture(false);
+    inputDevices.emptyRing();
+    if (entry.name[0] == 0) fillDefaultName(row);
+    vdp.restoreScreen(savedScreen);
+    drawTable();
+}
+
+void fillDefaultName(int row) {
+    HighScoreEntry& entry = highScoreTable.entries[row];
+    // This platform counts as the NT family of the system.
+    const char* key = "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion";
+    if (platform::system().queryRegistry(key, "RegisteredOwner", entry.name, kOwnerBytes)) return;
+    std::memset(entry.name, 0, sizeof entry.name);
+    std::strncpy(entry.name, message(kDefaultNameMessage), kDefaultNameLength);
+}
+
+}  // namespace vantor

@@ -1,0 +1,26 @@
+#pragma once
+#include <cstdint>
+
+#include "app/frame_pump.h"
+#include "app/startup.h"
+#include "input/input_devices.h"
+
+namespace vantor {
+
+// The input update that begins every frame: the mouse, then the keyboard.
+inline void updateInput() {
+    inputDevices.PollMouse();
+    inputDevices.PollKeyboard();
+}
+
+// One frame of a screen's loop: the input update, then the frame pump.
+// False once the program is to end; the screen then returns at once.
+inline bool runFrame() {
+    updateInput();
+    return PumpFrame(static_cast<uint32_t>(frameDelay)) != 0;
+}
+
+// The pump alone, for the stretches that read no input.
+inline bool pumpOnly() { return PumpFrame(static_cast<uint32_t>(frameDelay)) != 0; }
+
+}  // namespace vantor

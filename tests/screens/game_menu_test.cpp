@@ -1,0 +1,145 @@
+#include "screens/game_menu.h"
+
+#include <map>
+
+#include "app/startup.h"
+#include "audio/sound_device.h"
+#include "input/input_devices.h"
+#include "platform/headless/faults.h"
+#include "resources/data30.h"
+#include "screens/screen_fixture.h"
+#include "video/screen_copy.h"
+
+namespace vantor {
+namespace {
+
+// Menu pass p (from 1) polls the input when the world has counted 35 + p
+// frames: 36 slide-in frames come first.
+std::string at(int pass, const std::string& command) {
+    return std::to_string(35 + pass) + " " + command + "\n";
+}
+
+constexpr const char* kOnButton0 = "mouse 317 85";
+constexpr const char* kOnButton1 = "mouse 317 194";
+constexpr const char* kOnButton2 = "mouse 317 294";
+
+class GameMenuTest : public testing::ScreenTest {
+protected:
+    void SetUp() override {
+        ScreenTest::SetUp();
+        inputDevices.mousePolled = [this](const MouseState&) {
+            int pass = static_cast<int>(frame()) - 35;
+            if (pass >= 2) seen[pass - 1] = shown();
+            soundAtPass[pass] = soundDevice.soundOn;
+        };
+    }
+
+    // Opens the menu over a play screen on a fresh machine with this script.
+    int open(const std::string& lines) {
+        freshMachine();
+        vdp.restoreScreen(res.background);
+        vdp.drawImage(100, 100, res.gameOver);
+        original = composed();
+        seen.clear();
+        soundAtPass.clear();
+        script(lines);
+        return runGameMenu();
+    }
+
+    // The open menu as it should look with this highlight, the pointer at (x, y).
+    std::vector<uint8_t> menuPicture(int highlighted, int image, int x, int y, int soundOn) {
+        std::vector<uint8_t> keep = composed();
+        vdp.restoreScreen(original.data());
+        vdp.drawFillRunImage(0, 0, res.menuBackdrop);
+        for (int k = 0; k < 4; ++k)
+            vdp.drawFillRunImage(0, 0, res.menuButtons[k][k == highlighted ? image : 0]);
+        vdp.drawImage(213, 176, res.soundIndicator[soundOn]);
+        vdp.drawImage(x, y, res.pointer);
+        std::vector<uint8_t> picture = composed();
+        vdp.restoreScreen(keep.data());
+        return picture;
+    }
+
+    std::vector<uint8_t> original;
+    std::map<int, std::vector<uint8_t>> seen;  // what menu pass p presented
+    std::map<int, int> soundAtPass;
+};
+
+TEST_F(GameMenuTest, HoldingEscapeResumesInTheFirstPassAndRestoresTheScreen) {
+    EXPECT_EQ(open(at(1, "keydown esc")), 3);
+    EXPECT_EQ(frame(), 36u + 1 + 15);
+    EXPECT_EQ(presents(), 36u + 1 + 15);
+    EXPECT_EQ(composed(), original);
+    EXPECT_EQ(savedScreen, nullptr);
+}
+
+TEST_F(GameMenuTest, TheFirstHighlightComesInTheEleventhPassWithImageOne) {
+    EXPECT_EQ(open(std::string("0 ") + kOnButton0 + "\n" + at(14, "keydown esc")), 3);
+    int sound = soundDevice.soundOn;
+    for (int pass = 1; pass <= 10; ++pass)
+        EXPECT_EQ(seen.at(pass), menuPicture(-1, 0, 317, 85, sound)) << "pass " << pass;
+    EXPECT_EQ(seen.at(11), menuPicture(0, 1, 317, 85, sound));
+    EXPECT_EQ(seen.at(12), menuPicture(0, 2, 317, 85, sound));
+    EXPECT_EQ(composed(), original);
+}
+
+TEST_F(GameMenuTest, TheButtonsEdgePixelsCountAsInside) {
+    std::string click = at(12, "press left") + at(13, "release left") + at(20, "keydown esc");
+    EXPECT_EQ(open("0 mouse 390 123\n" + click), 0);
+    EXPECT_EQ(composed(), original);
+    EXPECT_EQ(open("0 mouse 391 123\n" + click), 3);
+    EXPECT_EQ(open("0 mouse 244 124\n" + click), 3);
+}
+
+TEST_F(GameMenuTest, TheHighlightFollowsThePointerOnlyWhenItsCycleEnds) {
+    std::string moving = std::string("0 ") + kOnButton0 + "\n" + at(12, "press left") +
+                         at(14, kOnButton2);
+    EXPECT_EQ(open(moving + at(21, "release left")), 0);
+    EXPECT_EQ(open(moving + at(22, "release left")), 2);
+    EXPECT_EQ(composed(), original);
+}
+
+TEST_F(GameMenuTest, AReleaseAsTheHighlightLeavesEveryButtonResumes) {
+    std::string leaving = std::string("0 ") + kOnButton0 + "\n" + at(12, "press left") +
+                          at(14, "mouse 30 30");
+    EXPECT_EQ(open(leaving + at(22, "release left")), -1);
+    EXPECT_EQ(composed(), original);
+}
+
+TEST_F(GameMenuTest, AButtonHeldSinceBeforeTheMenuChoosesNothing) {
+    std::string lines = std::string("0 ") + kOnButton0 + "\n0 press left\n" +
+                        at(5, "release left") + at(30, "keydown esc");
+    EXPECT_EQ(open(lines), 3);
+}
+
+TEST_F(GameMenuTest, TheSoundButtonSwitchesInPlaceAndTwiceLeavesItAsItWas) {
+    std::string twice = std::string("0 ") + kOnButton1 + "\n" + at(12, "press left") +
+                        at(13, "release left") + at(15, "press left") + at(16, "release left") +
+                        at(30, "keydown esc");
+    EXPECT_EQ(open(twice), 3);
+    EXPECT_EQ(soundAtPass.at(13), 1);
+    EXPECT_EQ(soundAtPass.at(14), 0);
+    EXPECT_EQ(soundAtPass.at(17), 1);
+    EXPECT_EQ(soundDevice.soundOn, 1);
+    EXPECT_EQ(seen.at(14), menuPicture(1, 4, 317, 194, 0));
+
+    platform::headless::setFault("sound", true);
+    EXPECT_EQ(open(twice), 3);
+    EXPECT_EQ(soundAtPass.at(14), 0);
+    EXPECT_EQ(soundDevice.soundOn, 0);
+    EXPECT_EQ(seen.at(14), menuPicture(1, 4, 317, 194, 0));
+}
+
+TEST_F(GameMenuTest, EndingTheProgramWhileSlidingReturnsTwo) {
+    EXPECT_EQ(open("10 close\n"), 2);
+    EXPECT_EQ(open(at(1, "keydown esc") + "45 close\n"), 2);
+}
+
+TEST_F(GameMenuTest, TheSpeedKeysWorkWhileTheMenuIsOpen) {
+    EXPECT_EQ(open(at(1, "keydown plus") + at(10, "keyup plus") + at(12, "keydown esc")), 3);
+    // Faster by one for each of the nine passes the key was held.
+    EXPECT_EQ(frameDelay, 35 - 9);
+}
+
+}  // namespace
+}  // namespace vantor
