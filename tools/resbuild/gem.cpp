@@ -25,8 +25,8 @@ Picture renderGem(const Shape& shape, int size, float angle, const GemStyle& sty
             float depth = -sdf(x, y);
             float light = bevelLight(height(x - 0.7f, y), height(x + 0.7f, y), height(x, y - 0.7f),
                                      height(x, y + 0.7f), 4.0f);
-            float spec = std::pow(light, 14.0f);
-            float level = 0.12f + 0.62f * light + 0.4f * spec - 0.12f * (x + y - float(size)) / float(size);
+            float specular = std::pow(light, 14.0f);
+            float level = 0.12f + 0.62f * light + 0.4f * specular - 0.12f * (x + y - float(size)) / float(size);
             if (style.groove > 0 && std::fabs(depth - style.groove) < 0.7f) level *= 0.55f;
             Vec2 local = rotated(Vec2{x - centre, y - centre}, -angle);
             if (style.mark && style.mark(local) < 0) level = 0.25f + 0.4f * (local.y - local.x) / float(size);

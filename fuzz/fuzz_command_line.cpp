@@ -1,0 +1,51 @@
+// Any bytes as the game's command line, as the text the platform converts
+// to the game's code page, and as a headless input script.
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+#include "app/command_line.h"
+#include "app/startup.h"
+#include "common/cp1251.h"
+#include "common/random.h"
+#include "input/input_devices.h"
+#include "platform/headless/headless_backend.h"
+
+using namespace vantor;
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+    // Demo files go to a folder of their own.
+    auto dir = std::filesystem::temp_directory_path() / "vantor-fuzz-command-line";
+    std::filesystem::create_directories(dir);
+    std::filesystem::current_path(dir);
+    platform::headless::installFresh();
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    std::string bytes(reinterpret_cast<const char*>(data), size);
+
+    startup = StartupState{};
+    inputDevices.recorder.file.close();
+    inputDevices.recorder = Recorder{};
+    applyCommandLine(bytes);
+    bool playback = !bytes.empty() && bytes[0] == '3';
+    bool recording = bytes == kRecordingWord;
+    if (startup.qStartMode != (!bytes.empty() && bytes[0] == 'Q')) std::abort();
+    bool demo = playback || recording;
+    if (rng.state != (demo ? 10u : platform::system().ticks())) std::abort();
+    if (inputDevices.recorder.active != (demo ? 1 : 0)) std::abort();
+    if (demo && inputDevices.recorder.mode != (recording ? 1 : 0)) std::abort();
+    if (std::string(startup.exitCommand) != (playback ? "TIDEWELL.EXE 4" : "TIDEWELL.EXE P")) std::abort();
+
+    // Whatever the system hands over, the conversions never grow without bound.
+    std::string converted = utf8ToCp1251(bytes);
+    if (converted.size() > bytes.size()) std::abort();
+    if (cp1251ToUtf8(converted).size() > 3 * converted.size()) std::abort();
+
+    platform::headless::Script script;
+    std::string error;
+    if (!script.parse(bytes, error) && error.empty()) std::abort();
+    return 0;
+}
