@@ -222,31 +222,14 @@ pid_t startAlternating(const Rows& a, const Rows& b, int rounds) {
 }
 
 // A killed process loses no more on a memory file system than on a disk,
-// and its quick syncs keep many runs short. The test works in such a folder
-// while this lives (in its own folder where there is none).
-class MemoryFolder {
-public:
-    MemoryFolder() : previous_(std::filesystem::current_path()) {
-        path_ = "/dev/shm/vantor-kill-XXXXXX";
-        if (!std::filesystem::is_directory("/dev/shm") || !mkdtemp(path_.data())) path_.clear();
-        if (!path_.empty()) std::filesystem::current_path(path_);
-    }
-    ~MemoryFolder() {
-        std::filesystem::current_path(previous_);
-        std::error_code ignored;
-        if (!path_.empty()) std::filesystem::remove_all(path_, ignored);
-    }
-
-private:
-    std::filesystem::path previous_;
-    std::string path_;
-};
+// and its quick syncs keep many runs short.
+const char kMemoryFolder[] = "/dev/shm";
 
 const Rows kTableA{{"ANNA", 300}, {"BORIS", 200}, {"CLARA", 100}};
 const Rows kTableB{{"DORA", 500}, {"EMIL", 400}, {"FANNY", 300}, {"GUS", 200}, {"HILDA", 100}};
 
 TEST_F(HighScoreFileTest, AWriterKilledAtAnyMomentLeavesTheOldOrTheNewTable) {
-    MemoryFolder folder;
+    testing::ScopedTempDir folder(kMemoryFolder);
     const std::string bytesA = testing::high30Bytes(kTableA);
     const std::string bytesB = testing::high30Bytes(kTableB);
     testing::writeHigh30(kTableA);

@@ -5,9 +5,12 @@
 
 namespace vantor::testing {
 
-ScopedTempDir::ScopedTempDir() {
+ScopedTempDir::ScopedTempDir(const std::string& base) {
     previous_ = std::filesystem::current_path().string();
-    std::string pattern = (std::filesystem::temp_directory_path() / "vantor-test-XXXXXX").string();
+    std::filesystem::path parent = base;
+    if (base.empty() || !std::filesystem::is_directory(parent))
+        parent = std::filesystem::temp_directory_path();
+    std::string pattern = (parent / "vantor-test-XXXXXX").string();
     path_ = mkdtemp(pattern.data()) ? pattern : previous_;
     std::filesystem::current_path(path_);
 }

@@ -37,10 +37,11 @@ private:
     bool had_ = false;
 };
 
-// Runs a test in a fresh temporary folder and comes back afterwards.
+// Runs a test in a fresh temporary folder and comes back afterwards. The
+// folder is made under base when that exists, else under the system's temp.
 class ScopedTempDir {
 public:
-    ScopedTempDir();
+    explicit ScopedTempDir(const std::string& base = "");
     ~ScopedTempDir();
     const std::string& path() const { return path_; }
 
