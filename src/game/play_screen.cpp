@@ -165,7 +165,7 @@ int composeFrame(bool show, int& menuResult) {
     scoreFlash.step();
     if (board.phase == Idle) {
         if (board.pieceCount > kCells) {
-            savedScreen = newScreenCopy();
+            holdSavedScreen();
             vdp.saveScreen(savedScreen);
             return 1;
         }

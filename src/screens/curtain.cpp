@@ -2,8 +2,8 @@
 
 #include "audio/sound_device.h"
 #include "resources/data30.h"
-#include "screens/saved_screen.h"
 #include "screens/screen_frame.h"
+#include "video/screen_copy.h"
 
 namespace vantor {
 

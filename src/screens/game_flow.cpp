@@ -7,8 +7,8 @@
 #include "screens/curtain.h"
 #include "screens/high_score_screen.h"
 #include "screens/intro.h"
-#include "screens/saved_screen.h"
 #include "screens/screen_frame.h"
+#include "video/screen_copy.h"
 
 namespace vantor {
 namespace {

@@ -3,8 +3,8 @@
 #include "audio/sound_device.h"
 #include "game/speed_control.h"
 #include "resources/data30.h"
-#include "screens/saved_screen.h"
 #include "screens/screen_frame.h"
+#include "video/screen_copy.h"
 
 namespace vantor {
 namespace {

@@ -3,9 +3,9 @@
 #include "game/play_screen.h"
 #include "screens/high_score_table.h"
 #include "screens/high_score_view.h"
-#include "screens/saved_screen.h"
 #include "screens/score_insertion.h"
 #include "screens/screen_frame.h"
+#include "video/screen_copy.h"
 
 namespace vantor {
 namespace {

@@ -6,8 +6,8 @@
 #include "resources/data30.h"
 #include "screens/logo_image.h"
 #include "screens/palette_fade.h"
-#include "screens/saved_screen.h"
 #include "screens/screen_frame.h"
+#include "video/screen_copy.h"
 
 namespace vantor {
 namespace {

@@ -11,6 +11,13 @@ namespace vantor {
 inline uint8_t* savedScreen = nullptr;
 
 inline uint8_t* newScreenCopy() { return new uint8_t[kScreenCopyBytes]; }
+
+// Gives a starting screen the shared buffer. A buffer left behind by a
+// screen that ended with the program is taken over, not lost.
+inline void holdSavedScreen() {
+    if (!savedScreen) savedScreen = newScreenCopy();
+}
+
 inline void freeSavedScreen() {
     delete[] savedScreen;
     savedScreen = nullptr;

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "audio/mix_reference.h"
+#include "common/little_endian.h"
 #include "audio/sound_device.h"
 #include "audio/sound_regions.h"
 #include "support/headless_fixture.h"
@@ -44,10 +45,8 @@ std::vector<std::vector<uint8_t>> makeEffects() {
     return effects;
 }
 
-uint32_t read32(const std::vector<uint8_t>& bytes, size_t at) {
-    return bytes[at] | bytes[at + 1] << 8 | bytes[at + 2] << 16 | static_cast<uint32_t>(bytes[at + 3]) << 24;
-}
-uint32_t read16(const std::vector<uint8_t>& bytes, size_t at) { return bytes[at] | bytes[at + 1] << 8; }
+uint32_t read32(const std::vector<uint8_t>& bytes, size_t at) { return readU32(bytes.data() + at); }
+uint32_t read16(const std::vector<uint8_t>& bytes, size_t at) { return readU16(bytes.data() + at); }
 
 class EffectSequenceTest : public ::testing::Test {
 protected:

@@ -5,6 +5,7 @@
 #include <iterator>
 #include <vector>
 
+#include "common/little_endian.h"
 #include "input/input_devices.h"
 #include "input/input_fixture.h"
 #include "support/headless_fixture.h"
@@ -24,8 +25,7 @@ std::vector<uint32_t> fileWords(const char* name) {
     EXPECT_EQ(bytes.size() % 4, 0u);
     std::vector<uint32_t> words;
     for (size_t i = 0; i + 4 <= bytes.size(); i += 4)
-        words.push_back(bytes[i] | bytes[i + 1] << 8 | bytes[i + 2] << 16 |
-                        static_cast<uint32_t>(bytes[i + 3]) << 24);
+        words.push_back(readU32(bytes.data() + i));
     return words;
 }
 

@@ -1,3 +1,4 @@
+#include "common/little_endian.h"
 #include "resources/picture_checks.h"
 #include "video_fixture.h"
 
@@ -17,8 +18,8 @@ protected:
 
     void expectPlaced(const std::vector<uint8_t>& image, int x, int y, uint8_t offset,
                       const DrawnArea& area) {
-        int left = x + int16_t(image[0] | image[1] << 8), top = y + int16_t(image[2] | image[3] << 8);
-        int width = image[4] | image[5] << 8, height = image[6] | image[7] << 8;
+        int left = x + readI16(image.data()), top = y + readI16(image.data() + 2);
+        int width = readU16(image.data() + 4), height = readU16(image.data() + 6);
         std::vector<uint8_t> expected(size_t(vdp.pitch()) * 480, kBackground);
         int minX = 1 << 20, minY = 1 << 20, maxX = -1, maxY = -1;
         for (int r = 0; r < height; ++r)

@@ -3,18 +3,13 @@
 #include <cstdint>
 #include <vector>
 
+#include "common/little_endian.h"
+
 namespace resbuild {
 
 using Bytes = std::vector<uint8_t>;
 
-inline void put16(Bytes& b, int v) {
-    b.push_back(static_cast<uint8_t>(v));
-    b.push_back(static_cast<uint8_t>(v >> 8));
-}
-
-inline void put32(Bytes& b, int32_t v) {
-    auto u = static_cast<uint32_t>(v);
-    for (int i = 0; i < 4; ++i) b.push_back(static_cast<uint8_t>(u >> (8 * i)));
-}
+inline void put16(Bytes& b, int v) { vantor::appendU16(b, static_cast<uint16_t>(v)); }
+inline void put32(Bytes& b, int32_t v) { vantor::appendU32(b, static_cast<uint32_t>(v)); }
 
 }  // namespace resbuild

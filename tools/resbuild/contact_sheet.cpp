@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "common/png_writer.h"
+#include "common/wav_writer.h"
 
 namespace resbuild {
 namespace {
@@ -44,28 +45,6 @@ bool writeGrid(const std::string& path, const std::vector<Picture>& pictures, co
     return vantor::writeRgbaPng(path, width, height, rgba.data());
 }
 
-bool writeWav(const std::string& path, const std::vector<uint8_t>& samples) {
-    FILE* f = std::fopen(path.c_str(), "wb");
-    if (!f) return false;
-    auto u32 = [f](uint32_t v) { for (int i = 0; i < 4; ++i) std::fputc(int(v >> (8 * i)) & 0xFF, f); };
-    auto u16 = [f](uint32_t v) { for (int i = 0; i < 2; ++i) std::fputc(int(v >> (8 * i)) & 0xFF, f); };
-    uint32_t n = static_cast<uint32_t>(samples.size());
-    std::fputs("RIFF", f);
-    u32(36 + n);
-    std::fputs("WAVEfmt ", f);
-    u32(16);
-    u16(1);
-    u16(1);
-    u32(22050);
-    u32(22050);
-    u16(1);
-    u16(8);
-    std::fputs("data", f);
-    u32(n);
-    bool ok = std::fwrite(samples.data(), 1, n, f) == n;
-    return std::fclose(f) == 0 && ok;
-}
-
 std::string name(const std::string& dir, const char* file) { return dir + "/" + file; }
 
 }  // namespace
@@ -101,7 +80,7 @@ bool writeContactSheet(const Data30Art& a, const LogoArt& logo, const std::strin
     for (size_t k = 0; k < a.sounds.size(); ++k) {
         char file[32];
         std::snprintf(file, sizeof file, "sound_%02zu.wav", k);
-        ok = writeWav(name(dir, file), a.sounds[k]) && ok;
+        ok = vantor::writeWav(name(dir, file), a.sounds[k]) && ok;
     }
     return ok;
 }

@@ -43,7 +43,4 @@ private:
     bool lostPending_ = false;
 };
 
-// Writes 8-bit mono 22,050 Hz samples as a WAV file; false when it cannot.
-bool writeWav(const std::string& path, const std::vector<uint8_t>& samples);
-
 }  // namespace vantor::platform::headless

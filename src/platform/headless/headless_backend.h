@@ -29,7 +29,7 @@ public:
 private:
     World world_;
     HeadlessSystem system_{world_};
-    HeadlessDisplay display_{world_};
+    HeadlessDisplay display_;
     HeadlessInput input_{world_};
     HeadlessAudio audio_{world_};
     HeadlessCd cd_;

@@ -10,8 +10,6 @@
 
 namespace vantor::platform::headless {
 
-HeadlessDisplay::HeadlessDisplay(World&) {}
-
 bool HeadlessDisplay::open(bool) {
     if (fault("vdp")) return false;
     pitch_ = optionInt("VANTOR_PITCH", 640);

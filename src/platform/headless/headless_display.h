@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "platform/display.h"
-#include "platform/headless/headless_world.h"
 
 namespace vantor::platform::headless {
 
@@ -15,7 +14,6 @@ namespace vantor::platform::headless {
 // surfaces on request.
 class HeadlessDisplay final : public Display {
 public:
-    explicit HeadlessDisplay(World& world);
 
     bool open(bool fullScreen) override;
     int pitch() override { return pitch_; }

@@ -92,18 +92,8 @@ void HeadlessSystem::setSystemCursorPos(int x, int y) {
     cursorY_ = y;
 }
 
-void HeadlessSystem::holdFile(const std::string& name, bool held) {
-    auto it = std::find(heldFiles_.begin(), heldFiles_.end(), name);
-    if (held && it == heldFiles_.end()) heldFiles_.push_back(name);
-    if (!held && it != heldFiles_.end()) heldFiles_.erase(it);
-}
-
 std::unique_ptr<File> HeadlessSystem::openFile(const std::string& name, OpenMode mode,
                                                OpenError& error) {
-    if (std::find(heldFiles_.begin(), heldFiles_.end(), name) != heldFiles_.end()) {
-        error = OpenError::SharingViolation;
-        return nullptr;
-    }
     return openPosixFile(name, mode, error);
 }
 

@@ -40,8 +40,6 @@ public:
     // The registry key the game asked for last.
     const std::string& lastRegistryKey() const { return lastRegistryKey_; }
     int cursorY() const { return cursorY_; }
-    // Files named here answer SharingViolation, as if another program held them.
-    void holdFile(const std::string& name, bool held);
 
 private:
     void deliverScripted();
@@ -50,7 +48,6 @@ private:
     World& world_;
     std::deque<Msg> queue_;
     std::vector<std::string> log_;
-    std::vector<std::string> heldFiles_;
     std::string lastRegistryKey_;
     size_t nextEvent_ = 0;
     uint32_t frameLimit_ = 0;
