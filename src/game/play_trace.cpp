@@ -28,7 +28,7 @@ bool PlayTrace::open(const std::string& path) {
     close();
     checkedEnvironment_ = true;
     calls_ = 0;
-    file_ = std::fopen(path.c_str(), "a");
+    file_ = std::fopen(path.c_str(), "ab");
     return file_ != nullptr;
 }
 
@@ -40,7 +40,7 @@ void PlayTrace::close() {
 void PlayTrace::beginFrame() {
     if (!checkedEnvironment_) {
         checkedEnvironment_ = true;
-        if (const char* path = std::getenv("VANTOR_TRACE"); path && *path) file_ = std::fopen(path, "a");
+        if (const char* path = std::getenv("VANTOR_TRACE"); path && *path) file_ = std::fopen(path, "ab");
     }
     const MouseState& mouse = inputDevices.mouse;
     mouseX_ = mouse.x;

@@ -7,6 +7,7 @@
 
 #include "app/startup.h"
 #include "common/cp1251.h"
+#include "platform/os_services.h"
 #include "platform/platform.h"
 
 namespace {
@@ -51,7 +52,7 @@ void applyOption(const char* arg) {
     }
     std::string variable = "VANTOR_";
     for (char c : name) variable += c == '-' ? '_' : static_cast<char>(std::toupper(c));
-    setenv(variable.c_str(), value.c_str(), 1);
+    vantor::platform::os::setEnvironment(variable.c_str(), value.c_str());
 }
 
 }  // namespace

@@ -69,10 +69,19 @@ TEST_F(CommandLineTest, TheHiddenWordRecordsOnlyWhenItIsTheWholeLine) {
 
 TEST_F(CommandLineTest, InstallPathFallsBackToTheCurrentFolder) {
     {
-        testing::ScopedEnv home("VANTOR_HOME", nullptr);
+        testing::ScopedEnv home("VANTOR_HOME", "");
         ReadInstallPath();
         EXPECT_STREQ(startup.installPath, ".\\");
         EXPECT_EQ(installedFilePath("HIGH30"), "./HIGH30");
+    }
+    {
+        // Unset: the player's data folder, never the current one.
+        testing::ScopedEnv home("VANTOR_HOME", nullptr);
+        testing::ScopedEnv data("XDG_DATA_HOME", "/data");
+        EXPECT_EQ(installedFilePath("HIGH30"), "/data/vantor/HIGH30");
+        testing::ScopedEnv relative("XDG_DATA_HOME", "data");
+        testing::ScopedEnv user("HOME", "/home/ann");
+        EXPECT_EQ(installedFilePath("HIGH30"), "/home/ann/.local/share/vantor/HIGH30");
     }
     {
         testing::ScopedEnv home("VANTOR_HOME", "/var/games/tidewell/");

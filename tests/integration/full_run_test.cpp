@@ -155,7 +155,7 @@ protected:
     }
 
     testing::ScopedTempDir dir;
-    testing::ScopedEnv home{"VANTOR_HOME", nullptr};
+    testing::ScopedEnv home{"VANTOR_HOME", ""};
     testing::ScopedEnv limit{"VANTOR_FRAMES", "20000"};
 };
 

@@ -48,7 +48,7 @@ protected:
 
     platform::headless::HeadlessBackend* backend = nullptr;
     ScopedTempDir dir;
-    ScopedEnv home{"VANTOR_HOME", nullptr};
+    ScopedEnv home{"VANTOR_HOME", ""};
     ScopedEnv owner{"VANTOR_OWNER", "Test Owner"};
     // A screen that waits for ever closes the window instead of hanging the test.
     ScopedEnv frameLimit{"VANTOR_FRAMES", "20000"};

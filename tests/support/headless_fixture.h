@@ -6,6 +6,7 @@
 
 #include "platform/headless/faults.h"
 #include "platform/headless/headless_backend.h"
+#include "platform/os_services.h"
 
 namespace vantor::testing {
 
@@ -17,17 +18,9 @@ public:
             had_ = true;
             old_ = old;
         }
-        if (value)
-            setenv(name, value, 1);
-        else
-            unsetenv(name);
+        platform::os::setEnvironment(name, value);
     }
-    ~ScopedEnv() {
-        if (had_)
-            setenv(name_.c_str(), old_.c_str(), 1);
-        else
-            unsetenv(name_.c_str());
-    }
+    ~ScopedEnv() { platform::os::setEnvironment(name_.c_str(), had_ ? old_.c_str() : nullptr); }
     ScopedEnv(const ScopedEnv&) = delete;
     ScopedEnv& operator=(const ScopedEnv&) = delete;
 

@@ -7,8 +7,7 @@
 #include "common/cp1251.h"
 #include "platform/headless/faults.h"
 #include "platform/platform.h"
-#include "platform/posix_file.h"
-#include "platform/registry.h"
+#include "platform/os_services.h"
 
 namespace vantor::platform::headless {
 
@@ -94,13 +93,13 @@ void HeadlessSystem::setSystemCursorPos(int x, int y) {
 
 std::unique_ptr<File> HeadlessSystem::openFile(const std::string& name, OpenMode mode,
                                                OpenError& error) {
-    return openPosixFile(name, mode, error);
+    return os::openFile(name, mode, error);
 }
 
 bool HeadlessSystem::queryRegistry(const std::string& key, const std::string& valueName,
                                    char* buffer, uint32_t size) {
     lastRegistryKey_ = key;
-    return queryEmulatedRegistry(key, valueName, buffer, size);
+    return os::queryRegistry(key, valueName, buffer, size);
 }
 
 void HeadlessSystem::messageBox(const char* caption, const char* text) {

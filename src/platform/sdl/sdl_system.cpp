@@ -1,16 +1,10 @@
 #include "platform/sdl/sdl_system.h"
 
 #include <cstdio>
-#include <spawn.h>
 #include <string>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include "common/cp1251.h"
-#include "platform/posix_file.h"
-#include "platform/registry.h"
-
-extern char** environ;
+#include "platform/os_services.h"
 
 namespace vantor::platform::sdl {
 
@@ -107,12 +101,12 @@ void SdlSystem::setSystemCursorPos(int, int) {
 
 std::unique_ptr<File> SdlSystem::openFile(const std::string& name, OpenMode mode,
                                           OpenError& error) {
-    return openPosixFile(name, mode, error);
+    return os::openFile(name, mode, error);
 }
 
 bool SdlSystem::queryRegistry(const std::string& key, const std::string& valueName, char* buffer,
                               uint32_t size) {
-    return queryEmulatedRegistry(key, valueName, buffer, size);
+    return os::queryRegistry(key, valueName, buffer, size);
 }
 
 void SdlSystem::messageBox(const char* caption, const char* text) {
@@ -125,15 +119,8 @@ void SdlSystem::messageBox(const char* caption, const char* text) {
 void SdlSystem::launch(const char* command) {
     std::string line = cp1251ToUtf8(command);
     std::fprintf(stderr, "launch: %s\n", line.c_str());
-    // The family shell is a separate program; start it only where one is installed.
-    std::string program = line.substr(0, line.find(' '));
-    std::string argument = line.size() > program.size() ? line.substr(program.size() + 1) : "";
-    struct stat st {};
-    if (::stat(program.c_str(), &st) != 0 || !(st.st_mode & S_IXUSR)) return;
-    std::string path = "./" + program;
-    char* argv[] = {path.data(), argument.data(), nullptr};
-    pid_t pid = 0;
-    posix_spawn(&pid, path.c_str(), nullptr, nullptr, argv, environ);
+    // The family shell is a separate program; it starts only where one is installed.
+    os::startProgram(line);
 }
 
 }  // namespace vantor::platform::sdl

@@ -1,4 +1,4 @@
-#include "platform/registry.h"
+#include "platform/os_services.h"
 
 #include <cstdlib>
 #include <cstring>
@@ -7,7 +7,7 @@
 
 #include "common/cp1251.h"
 
-namespace vantor::platform {
+namespace vantor::platform::os {
 namespace {
 
 bool fits(const std::string& value, char* buffer, uint32_t size) {
@@ -29,13 +29,32 @@ bool accountOwner(std::string& name) {
     return !name.empty();
 }
 
+// VANTOR_HOME when set (empty: no value), else the player's own data folder,
+// which no rebuild or clean of a source tree touches.
+bool installationPath(std::string& path) {
+    if (const char* home = std::getenv("VANTOR_HOME")) {
+        path = home;
+        return !path.empty();
+    }
+    // A relative XDG_DATA_HOME is to be ignored.
+    const char* data = std::getenv("XDG_DATA_HOME");
+    const char* home = std::getenv("HOME");
+    if (data && data[0] == '/')
+        path = std::string(data) + "/vantor/";
+    else if (home && home[0] == '/')
+        path = std::string(home) + "/.local/share/vantor/";
+    else
+        return false;
+    return true;
+}
+
 }  // namespace
 
-bool queryEmulatedRegistry(const std::string& key, const std::string& valueName, char* buffer,
-                           uint32_t size) {
+bool queryRegistry(const std::string& key, const std::string& valueName, char* buffer,
+                   uint32_t size) {
     if (key.rfind("SOFTWARE\\Kelvo Plaix\\Tidewell", 0) == 0 && valueName.empty()) {
-        const char* home = std::getenv("VANTOR_HOME");
-        return home && fits(utf8ToCp1251(home), buffer, size);
+        std::string path;
+        return installationPath(path) && fits(utf8ToCp1251(path), buffer, size);
     }
     if ((key == "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion" ||
          key == "SOFTWARE\\Microsoft\\Windows\\CurrentVersion") &&
@@ -46,4 +65,4 @@ bool queryEmulatedRegistry(const std::string& key, const std::string& valueName,
     return false;
 }
 
-}  // namespace vantor::platform
+}  // namespace vantor::platform::os

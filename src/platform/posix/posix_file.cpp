@@ -1,4 +1,4 @@
-#include "platform/posix_file.h"
+#include "platform/os_services.h"
 
 #include <cerrno>
 #include <fcntl.h>
@@ -6,7 +6,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace vantor::platform {
+namespace vantor::platform::os {
 namespace {
 
 // How often an open is tried again when the name was moved to a new file
@@ -199,7 +199,10 @@ Settled settle(int fd, const std::string& name, OpenMode mode, OpenError& error)
 
 }  // namespace
 
-std::unique_ptr<File> openPosixFile(const std::string& name, OpenMode mode, OpenError& error) {
+// Every open takes a lock on the file (shared for Read, exclusive otherwise).
+// A file without any write permission bit counts as read-only, even for the
+// superuser. The replacement is a copy beside the original, renamed over it.
+std::unique_ptr<File> openFile(const std::string& name, OpenMode mode, OpenError& error) {
     for (int attempt = 0; attempt < kOpenAttempts; ++attempt) {
         int fd = ::open(name.c_str(), openFlags(mode), 0644);
         if (fd < 0) {
@@ -230,4 +233,4 @@ std::unique_ptr<File> openPosixFile(const std::string& name, OpenMode mode, Open
     return nullptr;
 }
 
-}  // namespace vantor::platform
+}  // namespace vantor::platform::os

@@ -1,0 +1,37 @@
+#pragma once
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "platform/system.h"
+
+// The operating system's own services, one implementation per system side
+// by side (posix/, windows/). Backends build their System on these; strings
+// are UTF-8 unless a function says otherwise.
+namespace vantor::platform::os {
+
+// Opens a file with the sharing rules of the open modes: a second opener the
+// rules exclude gets SharingViolation. Files opened in Update or
+// UpdateOrCreate mode are written through a replacement that commit puts in
+// place at once, so the name always holds the old or the new contents.
+std::unique_ptr<File> openFile(const std::string& name, OpenMode mode, OpenError& error);
+
+// Reads a registry value into buffer (Windows-1251, terminated); false when
+// the key or value is missing or needs more than size - 1 bytes. Off Windows
+// the installation path and the registered owner are answered from this
+// machine's conventions.
+bool queryRegistry(const std::string& key, const std::string& valueName, char* buffer,
+                   uint32_t size);
+
+// Starts the program the command names ("PROGRAM ARGUMENT", UTF-8) when it
+// exists in the current folder; never waits for it. True when it was started.
+bool startProgram(const std::string& command);
+
+// Sets an environment variable of this process; a null value removes it.
+void setEnvironment(const char* name, const char* value);
+
+// The folder that holds the running program, ending in a separator; empty
+// when the system cannot tell.
+std::string programFolder();
+
+}  // namespace vantor::platform::os
