@@ -1,15 +1,18 @@
-// Any bytes as the game's command line, as the text the platform converts
+// Any bytes as the game's command line, as the platform's leading options
+// (split into arguments at zero bytes), as the text the platform converts
 // to the game's code page, and as a headless input script.
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "app/command_line.h"
 #include "app/startup.h"
 #include "common/cp1251.h"
 #include "common/random.h"
 #include "input/input_devices.h"
+#include "platform/command_options.h"
 #include "platform/headless/headless_backend.h"
 
 using namespace vantor;
@@ -43,6 +46,21 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::string converted = utf8ToCp1251(bytes);
     if (converted.size() > bytes.size()) std::abort();
     if (cp1251ToUtf8(converted).size() > 3 * converted.size()) std::abort();
+
+    std::vector<std::string> words{"vantor"};
+    for (size_t at = 0; at <= bytes.size();) {
+        size_t end = std::min(bytes.find('\0', at), bytes.size());
+        words.push_back(bytes.substr(at, end - at));
+        at = end + 1;
+    }
+    std::vector<const char*> argv;
+    for (const std::string& word : words) argv.push_back(word.c_str());
+    platform::CommandOptions options =
+        platform::readCommandOptions(static_cast<int>(argv.size()), argv.data());
+    bool running = options.action == platform::CommandOptions::Action::Run;
+    if (running && (options.firstGameArgument < 1 || options.firstGameArgument > int(argv.size())))
+        std::abort();
+    if (options.action == platform::CommandOptions::Action::Refuse && options.error.empty()) std::abort();
 
     platform::headless::Script script;
     std::string error;

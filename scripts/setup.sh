@@ -3,7 +3,8 @@
 set -euo pipefail
 
 packages=(build-essential cmake pkg-config libsdl2-dev libgtest-dev libgmock-dev
-          libbenchmark-dev zlib1g-dev libfreetype-dev fonts-dejavu-core)
+          libbenchmark-dev zlib1g-dev libfreetype-dev fonts-dejavu-core
+          dpkg-dev desktop-file-utils appstream file)
 [ "${VANTOR_SETUP_EXTRA:-}" ] && read -r -a extra <<< "$VANTOR_SETUP_EXTRA" && packages+=("${extra[@]}")
 
 missing=()

@@ -18,7 +18,14 @@ namespace {
 
 constexpr char kError[] = "ERROR!";
 
-void fail(const char* text) { platform::system().messageBox(kError, text); }
+// A start-up failure ends the process with a failure status, so scripts and
+// launchers can tell it from a normal end.
+constexpr int kStartupFailed = 1;
+
+int fail(const char* text) {
+    platform::system().messageBox(kError, text);
+    return kStartupFailed;
+}
 
 void shutdownDevices() {
     releaseData30();
@@ -35,32 +42,29 @@ int runProgram(const std::string& commandLine) {
     pump = PumpState{};
     platform::System& sys = platform::system();
     if (!sys.createWindow("TIDEWELL")) {
-        fail("Can't create MainWindow.");
-        return 0;
+        return fail("Can't create MainWindow.");
     }
     dispatchSentMessages();
     sys.showWindow();
     dispatchSentMessages();
     if (!vdp.init(true)) {
-        fail("Can't initialise VDP");
-        return 0;
+        return fail("Can't initialise VDP");
     }
     if (inputDevices.init() == 0) {
-        fail("Can't initialise INPUT");
-        return 0;
+        return fail("Can't initialise INPUT");
     }
     soundDevice.init();
     cdAudio.open();
     applyCommandLine(commandLine);
     if (!loadData30()) {
-        fail("Can't initialise resources");
-        return 0;
+        return fail("Can't initialise resources");
     }
     frameDelay = 35;
     RunGameFlow();
     shutdownDevices();
     sys.launch(startup.exitCommand);
-    return static_cast<int>(pump.lastMessage.wParam);
+    // Whatever the last message carried, a normal end is a success.
+    return 0;
 }
 
 void ReadInstallPath() {
@@ -79,6 +83,8 @@ std::string installedFilePath(const char* name) {
     std::string path = cp1251ToUtf8(startup.installPath);
     for (char& c : path)
         if (c == '\\') c = '/';
+    // Installers forget the trailing separator; the name must not run into the folder's.
+    if (!path.empty() && path.back() != '/') path += '/';
     return path + name;
 }
 

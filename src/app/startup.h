@@ -27,7 +27,8 @@ int runProgram(const std::string& commandLine);
 // Fills startup.installPath from the registry (".\" when it has none).
 void ReadInstallPath();
 
-// HIGH30's path: the install path with a Windows ".\" prefix made local.
+// HIGH30's path: the install path, read afresh, with a Windows ".\" prefix
+// made local and a missing trailing separator added.
 std::string installedFilePath(const char* name);
 
 }  // namespace vantor

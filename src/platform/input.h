@@ -86,6 +86,13 @@ enum KeyCode : uint8_t {
 inline constexpr std::pair<const char*, KeyCode> kLetterRows[] = {
     {"qwertyuiop", DIK_Q}, {"asdfghjkl", DIK_A}, {"zxcvbnm", DIK_Z}};
 
+// Laptops have no keypad: the main row's - and = (+ with shift) also count
+// as the keypad's - and +, which change the game's speed.
+inline void foldMainRowSpeedKeys(uint8_t keys[256]) {
+    if (keys[DIK_MINUS]) keys[DIK_SUBTRACT] = keys[DIK_MINUS];
+    if (keys[DIK_EQUALS]) keys[DIK_ADD] = keys[DIK_EQUALS];
+}
+
 // Why a device could not be read. InputLost and NotAcquired ask the game to
 // acquire the device again; Failed is final for this reading.
 enum class DeviceResult { Ok, InputLost, NotAcquired, Failed };

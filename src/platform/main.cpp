@@ -1,78 +1,54 @@
 // Process entry: platform options first, then the game's own command line.
-#include <cctype>
 #include <cstdio>
-#include <cstdlib>
-#include <cstring>
 #include <string>
 
 #include "app/startup.h"
 #include "common/cp1251.h"
+#include "platform/command_options.h"
 #include "platform/os_services.h"
 #include "platform/platform.h"
 
 namespace {
 
-constexpr const char* kHelp =
-    "usage: vantor [--OPTION[=VALUE]]... [COMMAND LINE]\n"
-    "\n"
-    "The command line is the game's own: 'Q...' skips the maker's logo, '3'\n"
-    "plays the recorded demo DATA32.RES back, and one hidden word records it.\n"
-    "Options (each may also be set as the environment variable shown):\n"
-    "  --backend=sdl|headless  VANTOR_BACKEND   where the game runs (default sdl)\n"
-    "  --headless              VANTOR_BACKEND=headless\n"
-    "  --window                VANTOR_WINDOW=1  play in a window, not full screen\n"
-    "  --scale=N               VANTOR_SCALE     the window's whole-number scale\n"
-    "  --vsync                 VANTOR_VSYNC=1   wait for the screen's refresh when presenting\n"
-    "  --frames=N              VANTOR_FRAMES    headless: close after N frames\n"
-    "  --input=FILE            VANTOR_INPUT     headless: input script\n"
-    "  --snapshots=DIR         VANTOR_SNAPSHOTS headless: PNG snapshots go here\n"
-    "  --snapshot-at=LIST      VANTOR_SNAPSHOT_AT  present numbers (1,5,9) or 'all'\n"
-    "  --wav=FILE              VANTOR_WAV       headless: write the mixed sound\n"
-    "  --trace=FILE            VANTOR_TRACE     the play-frame trace\n"
-    "  --home=DIR/             VANTOR_HOME      installation path (HIGH30 lives there)\n"
-    "  --fail=LIST             VANTOR_FAIL      headless: failures to produce\n"
-    "  --pitch=N               VANTOR_PITCH     headless: surface pitch above 640\n"
-    "  --cd=1                  VANTOR_CD        headless: a CD audio device exists\n"
-    "  --clock-start=N         VANTOR_CLOCK_START  headless: first tick count\n"
-    "  --owner=NAME            VANTOR_OWNER     the registered owner's name\n"
-    "  --audio-buffer=N        VANTOR_AUDIO_BUFFER  sdl: sample frames per sound pull (512)\n"
-    "Failures for --fail: window vdp input keyboard mouse sound sound-buffer\n"
-    "sound-lock sound-restore sound-lost cd-time-format surface-busy surface-lost\n"
-    "surface-restore keyboard-lost keyboard-unacquired keyboard-acquire mouse-lost\n"
-    "mouse-unacquired mouse-acquire.\n";
+using vantor::platform::CommandOptions;
 
-// "--snapshot-at=1,2" becomes VANTOR_SNAPSHOT_AT=1,2; "--window" VANTOR_WINDOW=1.
-void applyOption(const char* arg) {
-    std::string body = arg + 2;
-    std::string name = body.substr(0, body.find('='));
-    std::string value = body.size() > name.size() ? body.substr(name.size() + 1) : "1";
-    if (name == "headless") {
-        name = "backend";
-        value = "headless";
-    }
-    std::string variable = "VANTOR_";
-    for (char c : name) variable += c == '-' ? '_' : static_cast<char>(std::toupper(c));
-    vantor::platform::os::setEnvironment(variable.c_str(), value.c_str());
+// Exit status for options that make no sense, as command-line tools use it.
+constexpr int kBadOptions = 2;
+
+void warnIfEndless() {
+    if (vantor::platform::option("VANTOR_BACKEND") == "headless" &&
+        vantor::platform::option("VANTOR_FRAMES").empty())
+        std::fputs("vantor: headless without --frames runs until the input script closes it "
+                   "(or Ctrl+C)\n", stderr);
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-    int first = 1;
-    for (; first < argc && std::strncmp(argv[first], "--", 2) == 0 && argv[first][2]; ++first) {
-        if (std::strcmp(argv[first], "--help") == 0) {
-            std::fputs(kHelp, stdout);
-            return 0;
-        }
-        applyOption(argv[first]);
-    }
+std::string gameCommandLine(int first, int argc, char** argv) {
     std::string line;
     for (int i = first; i < argc; ++i) {
         if (i > first) line += ' ';
         line += argv[i];
     }
+    return vantor::utf8ToCp1251(line);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    CommandOptions options = vantor::platform::readCommandOptions(argc, argv);
+    switch (options.action) {
+    case CommandOptions::Action::Help: std::fputs(vantor::platform::commandOptionsUsage(), stdout); return 0;
+    case CommandOptions::Action::Version: std::printf("vantor %s\n", VANTOR_VERSION); return 0;
+    case CommandOptions::Action::Refuse:
+        std::fprintf(stderr, "vantor: %s\n\n%s", options.error.c_str(),
+                     vantor::platform::commandOptionsUsage());
+        return kBadOptions;
+    case CommandOptions::Action::Run: break;
+    }
+    for (const auto& [variable, value] : options.settings)
+        vantor::platform::os::setEnvironment(variable.c_str(), value.c_str());
+    warnIfEndless();
     vantor::platform::install(vantor::platform::makeBackend());
-    int code = vantor::runProgram(vantor::utf8ToCp1251(line));
+    int code = vantor::runProgram(gameCommandLine(options.firstGameArgument, argc, argv));
     vantor::platform::install(nullptr);
     return code;
 }

@@ -4,6 +4,7 @@
 
 #include "common/little_endian.h"
 #include "game/wave_sizes.h"
+#include "resources/data_file.h"
 #include "resources/picture_checks.h"
 #include "screens/ambient_animation.h"
 #include "video/font.h"
@@ -101,7 +102,7 @@ bool setUpData30(std::unique_ptr<ResourceImage> image) {
     return true;
 }
 
-bool loadData30() { return setUpData30(LoadResourceImage("DATA30.RES")); }
+bool loadData30() { return setUpData30(LoadResourceImage(findDataFile("DATA30.RES"))); }
 
 void releaseData30() { res = GameResources{}; }
 

@@ -42,14 +42,23 @@ struct MenuState {
     bool pressed = false;
     bool chosen = false;
 
-    // A choice is a press and a release while a button is highlighted.
+    // A choice is a press and a release while a button is highlighted. The
+    // release picks the button under the pointer, even before the highlight
+    // has caught up with it; released over no button it picks nothing.
     void watchClick() {
-        if (inputDevices.mouse.left)
+        if (inputDevices.mouse.left) {
             pressed = true;
-        else if (pressed && highlighted != -1)
-            chosen = true;
-        else
-            pressed = false;
+            return;
+        }
+        if (pressed && highlighted != -1) {
+            int hovered = buttonAt(inputDevices.mouse.x, inputDevices.mouse.y);
+            if (hovered != highlighted && hovered != -1) {
+                highlighted = hovered;
+                frame = 1;
+            }
+            chosen = hovered != -1;
+        }
+        if (!chosen) pressed = false;
     }
 
     // The highlight follows the pointer only when an animation cycle ends.

@@ -1,6 +1,8 @@
 #include "screens/high_score_table.h"
 
+#include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <utility>
 
 #include "app/startup.h"
@@ -28,11 +30,28 @@ void encode(const HighScoreEntry& entry, uint8_t* record) {
     writeI32(record + kNameBytes, entry.score);
 }
 
+// The player's data folder may not exist yet on a fresh account.
+void makeFolderOf(const std::string& path) {
+    std::filesystem::path folder = std::filesystem::path(path).parent_path();
+    std::error_code ignored;
+    if (!folder.empty()) std::filesystem::create_directories(folder, ignored);
+}
+
+// Scores that silently vanish are worse than a word about them; one line per
+// place is enough, and the game goes on.
+void reportUnwritable(const std::string& path) {
+    static std::string reported;
+    if (reported == path) return;
+    reported = path;
+    std::fprintf(stderr, "vantor: cannot write %s: scores are not kept\n", path.c_str());
+}
+
 }  // namespace
 
 int HighScoreTable::loadForUpdate() {
     file.close();
-    if (!file.open(installedFilePath("HIGH30"), Mode::Update)) {
+    path_ = installedFilePath("HIGH30");
+    if (!file.open(path_, Mode::Update)) {
         if (file.lastError() == platform::OpenError::SharingViolation) return 2;
         reset();
         return 1;
@@ -54,7 +73,12 @@ int HighScoreTable::loadForUpdate() {
 
 bool HighScoreTable::createFile() {
     file.close();
-    if (!file.open(installedFilePath("HIGH30"), Mode::UpdateOrCreate)) return false;
+    path_ = installedFilePath("HIGH30");
+    makeFolderOf(path_);
+    if (!file.open(path_, Mode::UpdateOrCreate)) {
+        if (file.lastError() != platform::OpenError::SharingViolation) reportUnwritable(path_);
+        return false;
+    }
     int64_t size = file.size();
     if (size == 0) return true;
     // Another copy may have stored a good table since this one found the file
@@ -74,7 +98,7 @@ void HighScoreTable::writeBack() {
     // The file then holds exactly this table, even one shorter than what was loaded.
     bool written = file.truncate() &&
                    file.write(bytes, static_cast<uint32_t>(count * kHighScoreRecordBytes));
-    if (written) file.commit();
+    if (!written || !file.commit()) reportUnwritable(path_);
     file.close();
 }
 

@@ -45,6 +45,9 @@ public:
     // The file was still unusable after another copy let go of it: the
     // write-back creates it.
     bool createAtWriteBack = false;
+
+private:
+    std::string path_;  // of the file last opened
 };
 
 inline HighScoreTable highScoreTable;

@@ -1,5 +1,6 @@
 #include "screens/logo_image.h"
 
+#include "resources/data_file.h"
 #include "resources/picture_checks.h"
 
 namespace vantor {
@@ -21,7 +22,7 @@ Table checkedPictures(ResourceImage& image) {
 bool LogoImage::load() {
     if (attempted) return pictures != nullptr;
     attempted = true;
-    image = LoadResourceImage("kelvo.res");
+    image = LoadResourceImage(findDataFile("kelvo.res"));
     if (image && image->slotCount() >= 2) {
         palette = image->slot(0);
         if (palette && image->bytesFrom(palette) >= kPaletteBytes) pictures = checkedPictures(*image);

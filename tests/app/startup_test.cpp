@@ -55,7 +55,9 @@ TEST_F(StartupTest, EachFailingStartUpStepShowsItsBoxAndStartsNothing) {
     for (const auto& [fault, box] : cases) {
         platform::headless::clearFaults();
         platform::headless::setFault(fault, true);
-        EXPECT_EQ(run(""), Log{box}) << fault;
+        int code = 0;
+        EXPECT_EQ(run("", &code), Log{box}) << fault;
+        EXPECT_EQ(code, 1) << fault;
     }
 }
 
@@ -63,7 +65,9 @@ TEST_F(StartupTest, MissingOrDamagedResourcesEndWithoutTheShellProgram) {
     const Log refused{"message box: ERROR!: Can't initialise resources"};
     auto size = std::filesystem::file_size("DATA30.RES");
     std::filesystem::resize_file("DATA30.RES", size / 2);
-    EXPECT_EQ(run(""), refused);
+    int code = 0;
+    EXPECT_EQ(run("", &code), refused);
+    EXPECT_EQ(code, 1);
     std::filesystem::remove("DATA30.RES");
     EXPECT_EQ(run(""), refused);
 }

@@ -88,6 +88,7 @@ protected:
     }
 
     testing::ScopedTempDir dir;
+    testing::ScopedEnv home{"VANTOR_HOME", ""};  // HIGH30 in this folder, removed before each run
     testing::ScopedEnv frames{"VANTOR_FRAMES", std::to_string(kFrames).c_str()};
     testing::ScopedEnv input{"VANTOR_INPUT", "keys.txt"};
 };

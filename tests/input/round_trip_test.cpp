@@ -25,6 +25,7 @@ struct Poll {
 std::vector<Poll> run(const std::string& commandLine, const std::string& script) {
     testing::ScopedEnv frames("VANTOR_FRAMES", "400");
     testing::ScopedEnv noInputFile("VANTOR_INPUT", nullptr);
+    testing::ScopedEnv home("VANTOR_HOME", "");  // the scores of this folder alone
     auto& backend = platform::headless::installFresh();
     std::string error;
     EXPECT_TRUE(backend.setScript(script, error)) << error;

@@ -116,6 +116,8 @@ private:
         mouse.x = 317;
         mouse.y = 294;
         mouse.left = menuPolls_ == 36 + 14 ? 0x80 : 0;
+        // The last message the pump takes carries a non-zero parameter.
+        if (mouse.left) backend_.system().post({platform::Message::ActivateApp, 1});
     }
 
     HeadlessBackend& backend_;
@@ -150,9 +152,11 @@ protected:
         speedGauge = SpeedGauge{};
         scoreFlash = ScoreFlash{};
         menuButtonAnimation = MenuButtonAnimation{};
-        runProgram("");
+        exitCode = runProgram("");
         return backend.system().log();
     }
+
+    int exitCode = -1;
 
     testing::ScopedTempDir dir;
     testing::ScopedEnv home{"VANTOR_HOME", ""};
@@ -171,6 +175,7 @@ TEST_F(FullRunTest, AGameIsPlayedToItsEndEnteredInTheTableAndThePlayerLeavesThro
 
     ASSERT_FALSE(log.empty());
     EXPECT_EQ(log.back(), "launch: TIDEWELL.EXE P");
+    EXPECT_EQ(exitCode, 0);
     EXPECT_TRUE(player->menuOpened);
     EXPECT_EQ(player->typingSessions, 4);
     // The first wave brings 10 pieces and every swap 4 more: the board's 65

@@ -275,5 +275,35 @@ TEST_F(HighScoreFileTest, ThePathIsReadAfreshAtEveryOpening) {
     EXPECT_EQ(std::filesystem::file_size("install/HIGH30"), 40u);
 }
 
+// A fresh account has no data folder yet, and an installer may leave out
+// the trailing separator: the scores must still be kept, in that folder.
+TEST_F(HighScoreFileTest, AMissingFolderIsMadeAndAMissingSeparatorAdded) {
+    for (const char* home : {"fresh/deep/", "bare"}) {
+        testing::ScopedEnv installed("VANTOR_HOME", home);
+        EXPECT_EQ(table.loadForUpdate(), 1) << home;
+        ASSERT_TRUE(table.createFile()) << home;
+        setTable({{"KEPT", 9}});
+        table.writeBack();
+        EXPECT_EQ(table.loadForUpdate(), 0) << home;
+        EXPECT_EQ(loaded(), (Rows{{"KEPT", 9}})) << home;
+        table.close();
+    }
+    EXPECT_TRUE(std::filesystem::is_regular_file("fresh/deep/HIGH30"));
+    EXPECT_TRUE(std::filesystem::is_regular_file("bare/HIGH30"));
+    EXPECT_FALSE(std::filesystem::exists("bareHIGH30"));
+}
+
+TEST_F(HighScoreFileTest, ScoresThatCannotBeStoredAreReportedOnceOnStderr) {
+    std::ofstream("blocker") << "a file where the folder should be";
+    testing::ScopedEnv installed("VANTOR_HOME", "blocker/inside/");
+    ::testing::internal::CaptureStderr();
+    EXPECT_EQ(table.loadForUpdate(), 1);
+    EXPECT_FALSE(table.createFile());
+    EXPECT_FALSE(table.createFile());
+    table.writeBack();
+    std::string said = ::testing::internal::GetCapturedStderr();
+    EXPECT_EQ(said, "vantor: cannot write blocker/inside/HIGH30: scores are not kept\n");
+}
+
 }  // namespace
 }  // namespace vantor

@@ -57,14 +57,14 @@ protected:
     void TearDown() override {
         unsetenv("VANTOR_SNAPSHOTS");
         unsetenv("VANTOR_SNAPSHOT_AT");
-        std::filesystem::remove_all(dir);
+        std::filesystem::remove_all(parent);
         VdpFixture::TearDown();
     }
-    std::string dir = ::testing::TempDir() + "vantor-snapshots";
+    std::string parent = ::testing::TempDir() + "vantor-snapshots";
+    std::string dir = parent + "/made/on/demand";
 };
 
 TEST_F(HeadlessSnapshots, ChosenPresentsBecomeIndexedPngs) {
-    std::filesystem::create_directories(dir);
     setenv("VANTOR_SNAPSHOTS", dir.c_str(), 1);
     setenv("VANTOR_SNAPSHOT_AT", "2,4", 1);
     openVdp(672);
@@ -117,6 +117,15 @@ TEST(SdlPicture, ViewportIsTheLargestWholeScaleCentred) {
     EXPECT_TRUE(same(pictureViewport(2560, 1440), 320, 0, 1920, 1440));
     EXPECT_TRUE(same(pictureViewport(800, 600), 80, 60, 640, 480));
     EXPECT_TRUE(same(pictureViewport(320, 480), 0, 120, 320, 240));  // too small: shrunk
+}
+
+TEST(SdlPicture, TheWindowScaleIsTheLargestThatFitsTheDesktop) {
+    using platform::sdl::fittingScale;
+    EXPECT_EQ(fittingScale(1280, 1024, 0), 2);  // nothing asked: the largest
+    EXPECT_EQ(fittingScale(1280, 1024, 3), 2);  // too large: lowered
+    EXPECT_EQ(fittingScale(2560, 1400, 0), 2);  // the panel takes the third's room
+    EXPECT_EQ(fittingScale(3840, 2160, 2), 2);
+    EXPECT_EQ(fittingScale(600, 400, 0), 1);    // smaller than the picture: still one
 }
 
 TEST(SdlPicture, ConversionLooksUpEveryVisibleIndex) {

@@ -1,11 +1,13 @@
 // Makes DATA30.RES and kelvo.res in a folder; with --sheet, a contact sheet
-// of every picture and sound instead.
+// of every picture and sound instead; with --icons, the desktop icons
+// (vantor-SIZE.png).
 #include <cstdio>
-#include <cstring>
 #include <string>
 
+#include "common/png_writer.h"
 #include "contact_sheet.h"
 #include "data30_art.h"
+#include "desktop_icon.h"
 
 namespace {
 
@@ -16,16 +18,35 @@ bool write(const std::string& path, const resbuild::Bytes& bytes) {
     return std::fclose(f) == 0 && ok;
 }
 
+bool writeIcons(const resbuild::Data30Art& art, const std::string& dir) {
+    bool ok = true;
+    for (int size : resbuild::kIconSizes) {
+        std::string path = dir + "/vantor-" + std::to_string(size) + ".png";
+        ok = vantor::writeRgbaPng(path, size, size, resbuild::desktopIcon(art, size).data()) && ok;
+    }
+    return ok;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    bool sheet = argc > 1 && std::strcmp(argv[1], "--sheet") == 0;
-    std::string dir = argc > 1 + int(sheet) ? argv[1 + int(sheet)] : ".";
+    std::string mode = argc > 1 && argv[1][0] == '-' ? argv[1] : "";
+    int folderArg = mode.empty() ? 1 : 2;
+    std::string dir = argc > folderArg ? argv[folderArg] : ".";
     resbuild::Data30Art art = resbuild::makeData30Art();
-    resbuild::LogoArt logo = resbuild::makeLogoArt();
-    bool ok = sheet ? resbuild::writeContactSheet(art, logo, dir)
-                    : write(dir + "/DATA30.RES", resbuild::encodeData30(art)) &&
-                          write(dir + "/kelvo.res", resbuild::encodeLogo(logo));
+    if (!mode.empty() && mode != "--icons" && mode != "--sheet") {
+        std::fprintf(stderr, "usage: resbuild [--sheet|--icons] [FOLDER]\n");
+        return 1;
+    }
+    bool ok = false;
+    if (mode == "--icons") {
+        ok = writeIcons(art, dir);
+    } else {
+        resbuild::LogoArt logo = resbuild::makeLogoArt();
+        ok = mode == "--sheet" ? resbuild::writeContactSheet(art, logo, dir)
+                               : write(dir + "/DATA30.RES", resbuild::encodeData30(art)) &&
+                                     write(dir + "/kelvo.res", resbuild::encodeLogo(logo));
+    }
     if (!ok) std::fprintf(stderr, "resbuild: cannot write into %s\n", dir.c_str());
     return ok ? 0 : 1;
 }

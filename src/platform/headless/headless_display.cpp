@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <sstream>
 
 #include "common/png_writer.h"
@@ -18,6 +19,8 @@ bool HeadlessDisplay::open(bool) {
     lost_ = false;
     paletteAttached_ = false;
     snapshotDir_ = option("VANTOR_SNAPSHOTS");
+    std::error_code ignored;  // a folder that cannot be made shows as failed snapshots
+    if (!snapshotDir_.empty()) std::filesystem::create_directories(snapshotDir_, ignored);
     std::string at = option("VANTOR_SNAPSHOT_AT");
     snapshotAll_ = at == "all";
     snapshotAt_.clear();

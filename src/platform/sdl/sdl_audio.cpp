@@ -1,7 +1,10 @@
 #include "platform/sdl/sdl_audio.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
 
 #include "platform/platform.h"
 
@@ -18,6 +21,29 @@ Uint16 bufferFrames() {
     return static_cast<Uint16>(frames);
 }
 
+// The sound libraries below SDL report a missing device at length on
+// stderr; the player is better served by one line of our own.
+class QuietStderr {
+public:
+    QuietStderr() : saved_(::dup(2)) {
+        int null = ::open("/dev/null", O_WRONLY);
+        if (null >= 0) {
+            ::dup2(null, 2);
+            ::close(null);
+        }
+    }
+    ~QuietStderr() {
+        if (saved_ < 0) return;
+        ::dup2(saved_, 2);
+        ::close(saved_);
+    }
+    QuietStderr(const QuietStderr&) = delete;
+    QuietStderr& operator=(const QuietStderr&) = delete;
+
+private:
+    int saved_;
+};
+
 }  // namespace
 
 SdlAudio::SdlAudio(Context& context) {
@@ -27,12 +53,16 @@ SdlAudio::SdlAudio(Context& context) {
 SdlAudio::~SdlAudio() { close(); }
 
 bool SdlAudio::create() {
-    // A driver named in SDL_AUDIODRIVER that does not exist fails here.
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
-    subsystem_ = true;
-    if (openDevice()) return true;
-    close();
-    return false;
+    bool opened = false;
+    {
+        QuietStderr quiet;
+        // A driver named in SDL_AUDIODRIVER that does not exist fails here.
+        subsystem_ = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
+        opened = subsystem_ && openDevice();
+        if (!opened) close();  // letting go of the libraries is noisy too
+    }
+    if (!opened) std::fputs("no sound device: playing without sound effects\n", stderr);
+    return opened;
 }
 
 bool SdlAudio::openDevice() {

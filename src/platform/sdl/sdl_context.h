@@ -14,6 +14,8 @@ struct Context {
     // Where the 640 x 480 picture lies in the window's drawable pixels.
     SDL_Rect viewport{0, 0, 640, 480};
     std::vector<std::function<void(const SDL_Event&)>> eventHooks;
+    // Takes every waiting event now: hooks see it, messages queue for the pump.
+    std::function<void()> drainEvents;
 };
 
 }  // namespace vantor::platform::sdl

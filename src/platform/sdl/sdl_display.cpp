@@ -32,6 +32,11 @@ void explainNoDisplay(const char* why) {
 
 }  // namespace
 
+int fittingScale(int usableWidth, int usableHeight, int asked) {
+    int largest = std::max(1, std::min(usableWidth / kWidth, usableHeight / kHeight));
+    return asked < 1 ? largest : std::min(asked, largest);
+}
+
 SDL_Rect pictureViewport(int outputWidth, int outputHeight) {
     int factor = std::min(outputWidth / kWidth, outputHeight / kHeight);
     int w = kWidth * factor, h = kHeight * factor;
@@ -79,7 +84,7 @@ bool SdlDisplay::open(bool fullScreen) {
         return false;
     }
     if (option("VANTOR_WINDOW") == "1") fullScreen = false;
-    scale_ = std::max(1, optionInt("VANTOR_SCALE", 1));
+    scale_ = windowScale();
     // A full-screen window starts out as large as the screen (see enterFullScreen).
     SDL_Rect place{int(SDL_WINDOWPOS_CENTERED), int(SDL_WINDOWPOS_CENTERED), kWidth * scale_,
                    kHeight * scale_};
@@ -94,6 +99,18 @@ bool SdlDisplay::open(bool fullScreen) {
     surface_.assign(kWidth * kHeight, 0);
     lost_ = false;
     return makeRenderer();
+}
+
+// The window's scale: as asked, but never larger than the desktop holds.
+int SdlDisplay::windowScale() {
+    SDL_Rect usable{0, 0, kWidth, kHeight};
+    SDL_GetDisplayUsableBounds(0, &usable);
+    int asked = optionInt("VANTOR_SCALE", 0);
+    int scale = fittingScale(usable.w, usable.h, asked);
+    if (asked > scale)
+        std::fprintf(stderr, "vantor: a window at scale %d does not fit the desktop; using scale %d\n",
+                     asked, scale);
+    return scale;
 }
 
 // The renderer and its one streaming texture, remade whole after a reset.
@@ -134,7 +151,10 @@ void SdlDisplay::onEvent(const SDL_Event& event) {
             toggleFullScreen();
         break;
     case SDL_WINDOWEVENT:
-        if (event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) updateViewport();
+        // A still screen (a score table) must not sit in a corner until the next frame.
+        if (event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED ||
+            event.window.event == SDL_WINDOWEVENT_EXPOSED)
+            showAgain();
         break;
     case SDL_RENDER_TARGETS_RESET:
     case SDL_RENDER_DEVICE_RESET: lost_ = true; break;
@@ -148,6 +168,7 @@ void SdlDisplay::toggleFullScreen() {
         leaveFullScreen();
     else
         enterFullScreen();
+    showAgain();
 }
 
 // Without a window manager the full-screen request alone changes nothing on
@@ -179,6 +200,13 @@ void SdlDisplay::unlock() {
     if (SDL_LockTexture(texture_, nullptr, &out, &outPitch) != 0) return;
     convertFrame(surface_.data(), kWidth, colours_, out, outPitch);
     SDL_UnlockTexture(texture_);
+    shown_ = true;
+    showAgain();
+}
+
+// The last frame, again, fitted to the window as it is now.
+void SdlDisplay::showAgain() {
+    if (!shown_ || lost_ || !texture_) return;
     updateViewport();
     SDL_SetRenderDrawColor(context_.renderer, 0, 0, 0, 255);
     SDL_RenderClear(context_.renderer);
@@ -188,6 +216,7 @@ void SdlDisplay::unlock() {
 
 bool SdlDisplay::restore() {
     if (!context_.window) return false;
+    shown_ = false;  // the new texture holds nothing yet
     dropRenderer();
     if (!makeRenderer()) return false;
     lost_ = false;

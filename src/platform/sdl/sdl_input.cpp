@@ -55,35 +55,49 @@ const std::array<uint8_t, SDL_NUM_SCANCODES>& keyTable() {
 
 }  // namespace
 
-SdlInput::SdlInput(Context& context) : context_(context) {}
+SdlInput::SdlInput(Context& context) : context_(context) {
+    context_.eventHooks.push_back([this](const SDL_Event& event) { onEvent(event); });
+}
 
 bool SdlInput::focused() const {
     return context_.window && (SDL_GetWindowFlags(context_.window) & SDL_WINDOW_INPUT_FOCUS);
 }
 
-bool SdlInput::fullScreen() const {
-    return context_.window && (SDL_GetWindowFlags(context_.window) & SDL_WINDOW_FULLSCREEN);
+void SdlInput::onEvent(const SDL_Event& event) {
+    switch (event.type) {
+    case SDL_MOUSEBUTTONDOWN:
+        if (event.button.button == SDL_BUTTON_LEFT) buttons_.press(0);
+        if (event.button.button == SDL_BUTTON_RIGHT) buttons_.press(1);
+        break;
+    case SDL_KEYDOWN:
+        if (uint8_t code = keyTable()[event.key.keysym.scancode]; code && !event.key.repeat)
+            keys_.press(code);
+        break;
+    case SDL_WINDOWEVENT:
+        // What was pressed before the game lost the focus is not the game's.
+        if (event.window.event == SDL_WINDOWEVENT_FOCUS_LOST) {
+            buttons_.clear();
+            keys_.clear();
+        }
+        break;
+    default: break;
+    }
 }
 
 DeviceResult SdlInput::keyboardState(uint8_t keys[256]) {
-    // The game may spin on the keyboard between frames; fresh events keep
-    // the state moving (they stay queued for the frame pump).
-    SDL_PumpEvents();
+    // The game may spin on the keyboard between frames; taking the events
+    // keeps the state moving (their messages stay queued for the pump).
+    context_.drainEvents();
     if (!focused()) return DeviceResult::NotAcquired;
-    std::memset(keys, 0, 256);
+    uint8_t held[256] = {};
     int count = 0;
-    const uint8_t* held = SDL_GetKeyboardState(&count);
+    const uint8_t* state = SDL_GetKeyboardState(&count);
     const auto& table = keyTable();
     for (int i = 0; i < count && i < SDL_NUM_SCANCODES; ++i)
-        if (held[i] && table[i]) keys[table[i]] = 0x80;
+        if (state[i] && table[i]) held[table[i]] = 0x80;
+    for (int k = 0; k < 256; ++k) keys[k] = keys_.read(k, held[k] != 0) ? 0x80 : 0;
+    foldMainRowSpeedKeys(keys);
     return DeviceResult::Ok;
-}
-
-void SdlInput::useRelativeMotion(bool on) {
-    if (on == relative_) return;
-    relative_ = on;
-    SDL_SetRelativeMouseMode(on ? SDL_TRUE : SDL_FALSE);
-    SDL_GetRelativeMouseState(nullptr, nullptr);  // motion counts from now on
 }
 
 // The system pointer's spot on the picture: window points -> drawable
@@ -107,17 +121,13 @@ void SdlInput::readPosition(MouseReading& reading) {
 }
 
 DeviceResult SdlInput::mouseState(MouseReading& reading) {
-    SDL_PumpEvents();
+    context_.drainEvents();
     reading = MouseReading{};
     if (!focused()) return DeviceResult::NotAcquired;
-    useRelativeMotion(fullScreen());
-    if (relative_)
-        SDL_GetRelativeMouseState(&reading.dx, &reading.dy);
-    else
-        readPosition(reading);
-    uint32_t buttons = SDL_GetMouseState(nullptr, nullptr);
-    reading.buttons[0] = (buttons & SDL_BUTTON_LMASK) ? 0x80 : 0;
-    reading.buttons[1] = (buttons & SDL_BUTTON_RMASK) ? 0x80 : 0;
+    readPosition(reading);
+    uint32_t held = SDL_GetMouseState(nullptr, nullptr);
+    reading.buttons[0] = buttons_.read(0, held & SDL_BUTTON_LMASK) ? 0x80 : 0;
+    reading.buttons[1] = buttons_.read(1, held & SDL_BUTTON_RMASK) ? 0x80 : 0;
     return DeviceResult::Ok;
 }
 

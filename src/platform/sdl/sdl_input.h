@@ -1,13 +1,15 @@
 #pragma once
 #include "platform/input.h"
 #include "platform/sdl/sdl_context.h"
+#include "platform/tap_latch.h"
 
 namespace vantor::platform::sdl {
 
-// Keyboard by DirectInput scan code and the mouse, from SDL's state. Full
-// screen: relative motion, so the game's own pointer moves as the mouse
-// does. In a window: the system pointer's position over the picture, so the
-// game's pointer follows it exactly (the system one is hidden there).
+// Keyboard by DirectInput scan code and the mouse, from SDL's state, with
+// presses let go between two readings kept for one reading. The pointer is
+// the system pointer's position over the picture in a window and in full
+// screen alike, so absolute devices (touch screens, tablets, remote
+// desktops) move it; the system pointer is hidden over the picture.
 class SdlInput final : public Input {
 public:
     explicit SdlInput(Context& context);
@@ -23,14 +25,14 @@ public:
 
 private:
     bool focused() const;
-    bool fullScreen() const;
-    void useRelativeMotion(bool on);
+    void onEvent(const SDL_Event& event);
     void readPosition(MouseReading& reading);
     void showSystemPointer(bool show);
 
     Context& context_;
-    bool relative_ = false;
     bool pointerShown_ = true;
+    TapLatch<2> buttons_;
+    TapLatch<256> keys_;
 };
 
 }  // namespace vantor::platform::sdl

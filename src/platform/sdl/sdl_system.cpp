@@ -8,7 +8,9 @@
 
 namespace vantor::platform::sdl {
 
-SdlSystem::SdlSystem(Context& context) : context_(context) {}
+SdlSystem::SdlSystem(Context& context) : context_(context) {
+    context_.drainEvents = [this] { drainEvents(); };
+}
 
 SdlSystem::~SdlSystem() { SDL_QuitSubSystem(SDL_INIT_EVENTS | SDL_INIT_TIMER); }
 

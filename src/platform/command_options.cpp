@@ -1,0 +1,139 @@
+#include "platform/command_options.h"
+
+#include <cctype>
+#include <cstdlib>
+#include <cstring>
+
+namespace vantor::platform {
+namespace {
+
+enum class Value { None, Number, Text, Backend };
+
+struct Option {
+    const char* name;
+    Value value;
+};
+
+// Each name maps to VANTOR_<NAME>, dashes as underscores.
+constexpr Option kOptions[] = {
+    {"backend", Value::Backend}, {"headless", Value::None},   {"window", Value::None},
+    {"scale", Value::Number},    {"vsync", Value::None},      {"frames", Value::Number},
+    {"input", Value::Text},      {"snapshots", Value::Text},  {"snapshot-at", Value::Text},
+    {"wav", Value::Text},        {"trace", Value::Text},      {"home", Value::Text},
+    {"fail", Value::Text},       {"pitch", Value::Number},    {"cd", Value::Number},
+    {"clock-start", Value::Number}, {"owner", Value::Text},   {"audio-buffer", Value::Number},
+};
+
+constexpr const char* kUsage =
+    "usage: vantor [--OPTION[=VALUE]]... [COMMAND LINE]\n"
+    "\n"
+    "The command line is the game's own: 'Q...' skips the maker's logo, '3'\n"
+    "plays the recorded demo DATA32.RES back, and one hidden word records it.\n"
+    "Options (each may also be set as the environment variable shown):\n"
+    "  --help                                   this text\n"
+    "  --version                                the version\n"
+    "  --backend=sdl|headless  VANTOR_BACKEND   where the game runs (default sdl)\n"
+    "  --headless              VANTOR_BACKEND=headless\n"
+    "  --window                VANTOR_WINDOW=1  play in a window, not full screen\n"
+    "  --scale=N               VANTOR_SCALE     the window's whole-number scale\n"
+    "                                           (default: the largest that fits)\n"
+    "  --vsync                 VANTOR_VSYNC=1   wait for the screen's refresh when presenting\n"
+    "  --frames=N              VANTOR_FRAMES    headless: close after N frames\n"
+    "  --input=FILE            VANTOR_INPUT     headless: input script\n"
+    "  --snapshots=DIR         VANTOR_SNAPSHOTS headless: PNG snapshots go here\n"
+    "  --snapshot-at=LIST      VANTOR_SNAPSHOT_AT  present numbers (1,5,9) or 'all'\n"
+    "  --wav=FILE              VANTOR_WAV       headless: write the mixed sound\n"
+    "  --trace=FILE            VANTOR_TRACE     the play-frame trace\n"
+    "  --home=DIR/             VANTOR_HOME      where HIGH30 lives (default\n"
+    "                                           $XDG_DATA_HOME/vantor/; empty: here)\n"
+    "  --fail=LIST             VANTOR_FAIL      headless: failures to produce\n"
+    "  --pitch=N               VANTOR_PITCH     headless: surface pitch above 640\n"
+    "  --cd=1                  VANTOR_CD        headless: a CD audio device exists\n"
+    "  --clock-start=N         VANTOR_CLOCK_START  headless: first tick count\n"
+    "  --owner=NAME            VANTOR_OWNER     the registered owner's name\n"
+    "  --audio-buffer=N        VANTOR_AUDIO_BUFFER  sdl: sample frames per sound pull (512)\n"
+    "Failures for --fail: window vdp input keyboard mouse sound sound-buffer\n"
+    "sound-lock sound-restore sound-lost cd-time-format surface-busy surface-lost\n"
+    "surface-restore keyboard-lost keyboard-unacquired keyboard-acquire mouse-lost\n"
+    "mouse-unacquired mouse-acquire.\n";
+
+const Option* find(const std::string& name) {
+    for (const Option& option : kOptions)
+        if (name == option.name) return &option;
+    return nullptr;
+}
+
+bool isNumber(const std::string& text) {
+    if (text.empty() || text.size() > 10) return false;
+    size_t i = text[0] == '-' ? 1 : 0;
+    if (i == text.size()) return false;
+    for (; i < text.size(); ++i)
+        if (!std::isdigit(static_cast<unsigned char>(text[i]))) return false;
+    return true;
+}
+
+// Empty when the value suits the option, else why not.
+std::string checkValue(const Option& option, bool given, const std::string& value) {
+    switch (option.value) {
+    case Value::None:
+        return !given || value == "0" || value == "1" ? "" : "takes no value";
+    case Value::Number:
+        return given && isNumber(value) ? "" : "needs a whole number";
+    case Value::Text:
+        return given ? "" : "needs a value";
+    case Value::Backend:
+        return given && (value == "sdl" || value == "headless") ? "" : "is sdl or headless";
+    }
+    return "";
+}
+
+std::string variableFor(const std::string& name) {
+    std::string variable = "VANTOR_";
+    for (char c : name) variable += c == '-' ? '_' : static_cast<char>(std::toupper(c));
+    return variable;
+}
+
+// One option; false with the error set when it is unknown or malformed.
+bool readOne(const std::string& arg, CommandOptions& options) {
+    std::string body = arg.substr(2);
+    size_t equals = body.find('=');
+    std::string name = body.substr(0, equals);
+    bool given = equals != std::string::npos;
+    std::string value = given ? body.substr(equals + 1) : "1";
+    const Option* option = find(name);
+    std::string why = option ? checkValue(*option, given, value) : "is not an option";
+    if (!why.empty()) {
+        options.error = "--" + name + " " + why;
+        return false;
+    }
+    if (name == "headless")
+        options.settings.emplace_back("VANTOR_BACKEND", value == "0" ? "sdl" : "headless");
+    else
+        options.settings.emplace_back(variableFor(name), value);
+    return true;
+}
+
+}  // namespace
+
+CommandOptions readCommandOptions(int argc, const char* const* argv) {
+    CommandOptions options;
+    int i = 1;
+    for (; i < argc && std::strncmp(argv[i], "--", 2) == 0 && argv[i][2]; ++i) {
+        std::string arg = argv[i];
+        if (arg == "--help" || arg == "--version") {
+            options.action = arg == "--help" ? CommandOptions::Action::Help
+                                             : CommandOptions::Action::Version;
+            return options;
+        }
+        if (!readOne(arg, options)) {
+            options.action = CommandOptions::Action::Refuse;
+            return options;
+        }
+    }
+    options.firstGameArgument = i;
+    return options;
+}
+
+const char* commandOptionsUsage() { return kUsage; }
+
+}  // namespace vantor::platform

@@ -1,0 +1,48 @@
+#include "platform/command_options.h"
+
+#include <gtest/gtest.h>
+
+namespace vantor::platform {
+namespace {
+
+using Action = CommandOptions::Action;
+using Settings = std::vector<std::pair<std::string, std::string>>;
+
+CommandOptions read(std::vector<const char*> args) {
+    args.insert(args.begin(), "vantor");
+    return readCommandOptions(static_cast<int>(args.size()), args.data());
+}
+
+TEST(CommandOptionsTest, LeadingOptionsBecomeSwitchesAndTheRestIsTheGames) {
+    CommandOptions options = read({"--headless", "--scale=3", "--home=", "--snapshot-at=1,5",
+                                   "--window", "Q", "--scale=x"});
+    EXPECT_EQ(options.action, Action::Run);
+    EXPECT_EQ(options.firstGameArgument, 6);
+    EXPECT_EQ(options.settings, (Settings{{"VANTOR_BACKEND", "headless"}, {"VANTOR_SCALE", "3"},
+                                          {"VANTOR_HOME", ""}, {"VANTOR_SNAPSHOT_AT", "1,5"},
+                                          {"VANTOR_WINDOW", "1"}}));
+    EXPECT_EQ(read({"--", "3"}).firstGameArgument, 1);  // "--" alone is the game's
+}
+
+// A mistyped switch must not start a game that ignores it.
+TEST(CommandOptionsTest, UnknownAndMalformedOptionsAreRefusedWithTheReason) {
+    const std::pair<const char*, const char*> refused[] = {
+        {"--widnow", "--widnow is not an option"},
+        {"--scale=two", "--scale needs a whole number"},
+        {"--frames", "--frames needs a whole number"},
+        {"--frames=12345678901", "--frames needs a whole number"},
+        {"--window=yes", "--window takes no value"},
+        {"--backend=x11", "--backend is sdl or headless"},
+        {"--input", "--input needs a value"},
+    };
+    for (const auto& [arg, why] : refused) {
+        CommandOptions options = read({"--window", arg, "3"});
+        EXPECT_EQ(options.action, Action::Refuse) << arg;
+        EXPECT_EQ(options.error, why);
+    }
+    EXPECT_EQ(read({"--frames=1", "--version", "--bogus"}).action, Action::Version);
+    EXPECT_EQ(read({"--help"}).action, Action::Help);
+}
+
+}  // namespace
+}  // namespace vantor::platform
