@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Sets up, builds and runs every test: once with warnings as errors, once
-# under AddressSanitizer and UndefinedBehaviorSanitizer.
+# Sets up, builds and runs every test: once with warnings as errors (and the
+# game played on a virtual display), once under AddressSanitizer and
+# UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
@@ -9,6 +10,8 @@ jobs="$(nproc)"
 cmake -S . -B build -DVANTOR_WERROR=ON -DVANTOR_BENCH=ON
 cmake --build build -j"$jobs"
 ctest --test-dir build --output-on-failure -j"$jobs"
+# The sdl build played through a real (virtual) display with a person's quick clicks.
+xvfb-run -a -s "-screen 0 1280x1024x24" tests/desktop/check_desktop.py build/vantor
 
 cmake -S . -B build-asan -DVANTOR_WERROR=ON -DVANTOR_SANITIZE=ON -DVANTOR_BENCH=OFF
 cmake --build build-asan -j"$jobs"

@@ -89,9 +89,10 @@ bool SdlDisplay::open(bool fullScreen) {
     SDL_Rect place{int(SDL_WINDOWPOS_CENTERED), int(SDL_WINDOWPOS_CENTERED), kWidth * scale_,
                    kHeight * scale_};
     if (fullScreen && SDL_GetDisplayBounds(0, &place) != 0) return false;
-    context_.window = SDL_CreateWindow("TIDEWELL", place.x, place.y, place.w, place.h,
-                                       SDL_WINDOW_RESIZABLE |
-                                           (fullScreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0));
+    // Full screen keeps the pointer on the game's monitor.
+    context_.window = SDL_CreateWindow(
+        "TIDEWELL", place.x, place.y, place.w, place.h,
+        SDL_WINDOW_RESIZABLE | (fullScreen ? SDL_WINDOW_FULLSCREEN_DESKTOP | SDL_WINDOW_MOUSE_GRABBED : 0));
     if (!context_.window) {
         explainNoDisplay(SDL_GetError());
         return false;
@@ -180,9 +181,11 @@ void SdlDisplay::enterFullScreen() {
         SDL_SetWindowPosition(context_.window, bounds.x, bounds.y);
     }
     SDL_SetWindowFullscreen(context_.window, SDL_WINDOW_FULLSCREEN_DESKTOP);
+    SDL_SetWindowMouseGrab(context_.window, SDL_TRUE);
 }
 
 void SdlDisplay::leaveFullScreen() {
+    SDL_SetWindowMouseGrab(context_.window, SDL_FALSE);
     SDL_SetWindowFullscreen(context_.window, 0);
     SDL_SetWindowSize(context_.window, kWidth * scale_, kHeight * scale_);
     SDL_SetWindowPosition(context_.window, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);

@@ -1,0 +1,149 @@
+#!/usr/bin/env python3
+"""Plays the sdl build as a person would, on an X display (Xvfb will do),
+driven with xdotool: quick clicks swap pieces, in a window and in full
+screen; a quick click on the menu's resume button resumes even while the
+highlight still sits on NEW GAME; QUIT ends the program with status 0.
+
+usage: check_desktop.py PATH/TO/vantor [SCREENSHOT.png]"""
+import os
+import subprocess
+import sys
+import tempfile
+import time
+
+# Cell anchors of the 640 x 480 picture, by cell index (column * 5 + row).
+CELLS = [(326, 174), (327, 143), (328, 110), (330, 78), (331, 47), (355, 182), (369, 156),
+         (385, 128), (402, 99), (418, 71), (377, 203), (404, 186), (431, 169), (457, 151),
+         (488, 131), (386, 232), (417, 229), (450, 226), (483, 223), (513, 220), (381, 263),
+         (411, 276), (440, 288), (470, 302), (499, 314), (364, 288), (383, 312), (403, 338),
+         (424, 364), (445, 389), (337, 301), (343, 333), (349, 365), (355, 398), (362, 430),
+         (305, 301), (296, 332), (287, 363), (277, 396), (268, 428), (281, 284), (260, 307),
+         (238, 332), (214, 357), (191, 383), (261, 259), (231, 269), (200, 280), (167, 291),
+         (135, 302), (259, 228), (228, 223), (195, 218), (161, 212), (128, 207), (272, 199),
+         (247, 180), (220, 159), (194, 139), (167, 119), (295, 179), (283, 150), (268, 121),
+         (254, 90), (241, 61)]
+MENU_BUTTON = (70, 80)
+NEW_GAME, QUIT, RESUME = (317, 85), (317, 294), (317, 386)
+IDLE, SWAPPING = "1", "10"
+
+
+def xdo(*args):
+    return subprocess.run(["xdotool", *map(str, args)], capture_output=True, text=True).stdout.strip()
+
+
+def wait_for(what, seconds=20):
+    end = time.time() + seconds
+    while time.time() < end:
+        value = what()
+        if value:
+            return value
+        time.sleep(0.05)
+    raise SystemExit("FAIL: timed out waiting")
+
+
+class Game:
+    def __init__(self, program, folder, extra):
+        self.trace = os.path.join(folder, "trace.txt")
+        env = dict(os.environ, VANTOR_TRACE=self.trace, VANTOR_HOME=folder + "/")
+        self.process = subprocess.Popen([program, *extra, "Q"], cwd=folder, env=env,
+                                        stderr=subprocess.PIPE, text=True)
+        self.window = wait_for(lambda: xdo("search", "--name", "^TIDEWELL$").split("\n")[0])
+        xdo("windowfocus", self.window)
+        self.place()
+
+    def place(self):
+        geometry = dict(line.strip().split(": ", 1) for line in
+                        xdo("getwindowgeometry", self.window).split("\n")[1:])
+        x, y = map(int, geometry["Position"].split(" ")[0].split(","))
+        w, h = map(int, geometry["Geometry"].split("x"))
+        self.scale = max(1, min(w // 640, h // 480))
+        self.origin = (x + (w - 640 * self.scale) // 2, y + (h - 480 * self.scale) // 2)
+        return w, h
+
+    def lines(self):
+        try:
+            with open(self.trace) as f:
+                return [line.split() for line in f.read().splitlines()]
+        except FileNotFoundError:
+            return []
+
+    def point(self, spot):
+        xdo("mousemove", self.origin[0] + spot[0] * self.scale + self.scale // 2,
+            self.origin[1] + spot[1] * self.scale + self.scale // 2)
+
+    def click(self, spot):
+        self.point(spot)
+        time.sleep(0.1)
+        xdo("click", "1")  # down and up at once: shorter than a frame
+
+    def reach_play(self):
+        # The opening leaves two trace lines; the table waits for a key.
+        while len(self.lines()) < 10:
+            xdo("key", "space")
+            time.sleep(0.7)
+
+    def idle_board(self):
+        def idle():
+            last = self.lines()[-1]
+            return last if last[7] == IDLE and last[13] == "0" else None
+        return wait_for(idle)
+
+    def swap_once(self):
+        cells = self.idle_board()[18]
+        resting = [i for i in range(65) if cells[2 * i] == "1"]
+        a = resting[0]
+        b = next(i for i in resting if cells[2 * i + 1] != cells[2 * a + 1])
+        seen = len(self.lines())
+        self.click(CELLS[a])
+        time.sleep(0.2)
+        self.click(CELLS[b])
+        time.sleep(1.0)
+        return any(line[7] == SWAPPING for line in self.lines()[seen:])
+
+    def menu_result(self, first, last, seconds):
+        self.idle_board()
+        seen = len(self.lines())
+        self.click(MENU_BUTTON)
+        time.sleep(2.0)  # the menu slides in
+        self.point(first)
+        time.sleep(seconds)
+        self.click(last)
+        done = wait_for(lambda: [l for l in self.lines()[seen:] if l[6] != "-"])
+        return done[0][6]
+
+    def end(self):
+        try:
+            return self.process.wait(timeout=20), self.process.stderr.read()
+        except subprocess.TimeoutExpired:
+            self.process.kill()
+            raise SystemExit("FAIL: the program did not end")
+
+
+def check(condition, what):
+    print(("ok:   " if condition else "FAIL: ") + what)
+    if not condition:
+        raise SystemExit(1)
+
+
+def main():
+    program = os.path.abspath(sys.argv[1])
+    for mode in (["--window"], []):
+        with tempfile.TemporaryDirectory() as folder:
+            game = Game(program, folder, mode)
+            name = "a window" if mode else "full screen"
+            w, h = game.place()
+            game.reach_play()
+            swaps = sum(game.swap_once() for _ in range(5))
+            check(swaps == 5, f"{name} ({w}x{h}): {swaps} of 5 quick-click swaps")
+            if mode:
+                result = game.menu_result(NEW_GAME, RESUME, 1.0)
+                check(result == "3", f"a quick click on RESUME with NEW GAME highlighted: result {result}")
+            if len(sys.argv) > 2 and not mode:
+                subprocess.run(["import", "-window", "root", sys.argv[2]])
+            result = game.menu_result(QUIT, QUIT, 1.0)
+            status, said = game.end()
+            check(result == "2" and status == 0, f"QUIT ends the program with status {status}")
+            check("ALSA" not in said, "no sound-library noise on stderr")
+
+
+main()
