@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "app/startup.h"
 #include "common/cp1251.h"
@@ -57,7 +58,11 @@ void applyOption(const char* arg) {
 
 }  // namespace
 
-int main(int argc, char** argv) {
+int main(int rawCount, char** rawArguments) {
+    std::vector<std::string> arguments = vantor::platform::os::programArguments(rawCount, rawArguments);
+    std::vector<char*> argv;
+    for (std::string& argument : arguments) argv.push_back(argument.data());
+    int argc = static_cast<int>(argv.size());
     int first = 1;
     for (; first < argc && std::strncmp(argv[first], "--", 2) == 0 && argv[first][2]; ++first) {
         if (std::strcmp(argv[first], "--help") == 0) {

@@ -1,4 +1,4 @@
-// Makes DATA30.RES and kelvo.res in a folder; with --sheet, a contact sheet
+// Makes DATA30.RES, kelvo.res and the program icon vantor.ico in a folder; with --sheet, a contact sheet
 // of every picture and sound instead.
 #include <cstdio>
 #include <cstring>
@@ -6,6 +6,7 @@
 
 #include "contact_sheet.h"
 #include "data30_art.h"
+#include "icon_file.h"
 
 namespace {
 
@@ -25,7 +26,8 @@ int main(int argc, char** argv) {
     resbuild::LogoArt logo = resbuild::makeLogoArt();
     bool ok = sheet ? resbuild::writeContactSheet(art, logo, dir)
                     : write(dir + "/DATA30.RES", resbuild::encodeData30(art)) &&
-                          write(dir + "/kelvo.res", resbuild::encodeLogo(logo));
+                          write(dir + "/kelvo.res", resbuild::encodeLogo(logo)) &&
+                          write(dir + "/vantor.ico", resbuild::encodeIcon(resbuild::makeIconImages(art)));
     if (!ok) std::fprintf(stderr, "resbuild: cannot write into %s\n", dir.c_str());
     return ok ? 0 : 1;
 }

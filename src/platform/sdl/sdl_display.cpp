@@ -6,6 +6,7 @@
 #include <cstring>
 #include <iterator>
 
+#include "platform/picture_fit.h"
 #include "platform/platform.h"
 
 namespace vantor::platform::sdl {
@@ -33,13 +34,8 @@ void explainNoDisplay(const char* why) {
 }  // namespace
 
 SDL_Rect pictureViewport(int outputWidth, int outputHeight) {
-    int factor = std::min(outputWidth / kWidth, outputHeight / kHeight);
-    int w = kWidth * factor, h = kHeight * factor;
-    if (factor < 1) {
-        w = std::min(outputWidth, outputHeight * kWidth / kHeight);
-        h = w * kHeight / kWidth;
-    }
-    return SDL_Rect{(outputWidth - w) / 2, (outputHeight - h) / 2, w, h};
+    PictureRect fit = fitPicture(outputWidth, outputHeight);
+    return SDL_Rect{fit.x, fit.y, fit.w, fit.h};
 }
 
 void convertFrame(const uint8_t* indices, int pitch, const uint32_t colours[256], void* out,
