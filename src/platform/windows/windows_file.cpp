@@ -218,6 +218,13 @@ DWORD disposition(OpenMode mode) {
     }
 }
 
+// Windows refuses to write a read-only file even for an administrator;
+// wine, run as the superuser, lets the open through.
+bool readOnly(HANDLE file) {
+    BY_HANDLE_FILE_INFORMATION info{};
+    return GetFileInformationByHandle(file, &info) && (info.dwFileAttributes & FILE_ATTRIBUTE_READONLY);
+}
+
 enum class Pending { None, Held };
 
 // Whether another copy is putting a replacement in place right now; a
@@ -245,6 +252,11 @@ std::unique_ptr<File> openFile(const std::string& name, OpenMode mode, OpenError
                                   FILE_ATTRIBUTE_NORMAL, nullptr);
         if (file == INVALID_HANDLE_VALUE) {
             error = errorFromCode(GetLastError());
+            return nullptr;
+        }
+        if (!reading && readOnly(file)) {
+            CloseHandle(file);
+            error = OpenError::AccessDenied;
             return nullptr;
         }
         if (replaces && pendingReplacement(wide) == Pending::Held) {
