@@ -10,7 +10,7 @@ struct PumpState {
     bool quitRequested = false;
     uint32_t appActive = 0;
     uint32_t lastFrameTick = 0;
-    platform::Msg lastMessage;  // its wParam is the exit code
+    platform::Msg lastMessage;  // the last message the pump took
 };
 
 inline PumpState pump;

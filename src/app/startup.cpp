@@ -60,7 +60,7 @@ int runProgram(const std::string& commandLine) {
     RunGameFlow();
     shutdownDevices();
     sys.launch(startup.exitCommand);
-    return static_cast<int>(pump.lastMessage.wParam);
+    return 0;  // every normal end, however the last message came
 }
 
 void ReadInstallPath() {
