@@ -153,7 +153,8 @@ build) build ;;
 test)
     build
     prepare_wine
-    ctest --test-dir build-win --output-on-failure -j"$jobs"
+    # The win32 backend's tests open real windows.
+    xvfb-run -a -s "-screen 0 1024x768x24" ctest --test-dir build-win --output-on-failure -j"$jobs"
     replay 1
     replay 2
     smoke
