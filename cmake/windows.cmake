@@ -34,7 +34,8 @@ set_target_properties(vantor PROPERTIES WIN32_EXECUTABLE TRUE)
 target_link_options(vantor PRIVATE -s)
 
 # Frame pacing of the win32 backend, a plain program (no benchmark library here).
-add_executable(frame_pacing ${PROJECT_SOURCE_DIR}/bench/windows/frame_pacing.cpp)
+add_executable(frame_pacing ${PROJECT_SOURCE_DIR}/bench/windows/frame_pacing.cpp ${PROJECT_SOURCE_DIR}/bench/paced_window.cpp)
+target_include_directories(frame_pacing PRIVATE ${PROJECT_SOURCE_DIR}/bench)
 target_link_libraries(frame_pacing PRIVATE vantor_lib)
 set_target_properties(frame_pacing PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
 

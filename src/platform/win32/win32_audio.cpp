@@ -1,6 +1,7 @@
 #include "platform/win32/win32_audio.h"
 
 #include <cstring>
+#include <utility>
 
 namespace vantor::platform::win32 {
 
@@ -75,11 +76,7 @@ void Win32Audio::run() {
     }
 }
 
-bool Win32Audio::takeBufferLost() {
-    bool lost = lost_;
-    lost_ = false;
-    return lost;
-}
+bool Win32Audio::takeBufferLost() { return std::exchange(lost_, false); }
 
 // Called with the mixer locked, so the thread waits while the device changes.
 bool Win32Audio::restoreBuffer() {

@@ -1,20 +1,14 @@
 #include <windows.h>
 
-#include <cstring>
 #include <vector>
 
 #include "common/cp1251.h"
+#include "platform/registry_text.h"
 #include "platform/os_services.h"
 #include "platform/windows/wide_text.h"
 
 namespace vantor::platform::os {
 namespace {
-
-bool fits(const std::string& value, char* buffer, uint32_t size) {
-    if (size == 0 || value.size() + 1 > size) return false;
-    std::memcpy(buffer, value.c_str(), value.size() + 1);
-    return true;
-}
 
 // A value as text, from the key as this program's bitness sees it or, failing
 // that, as a 32-bit installer of the family wrote it.
@@ -42,7 +36,7 @@ bool readValue(const std::string& key, const std::string& valueName, std::wstrin
 std::optional<bool> overridden(const wchar_t* variable, char* buffer, uint32_t size) {
     std::optional<std::wstring> value = environmentValue(variable);
     if (!value) return std::nullopt;
-    return !value->empty() && fits(utf8ToCp1251(narrow(*value)), buffer, size);
+    return !value->empty() && storeRegistryText(utf8ToCp1251(narrow(*value)), buffer, size);
 }
 
 }  // namespace
@@ -56,7 +50,7 @@ bool queryRegistry(const std::string& key, const std::string& valueName, char* b
             return *forced;
     }
     std::wstring text;
-    return readValue(key, valueName, text) && fits(utf8ToCp1251(narrow(text)), buffer, size);
+    return readValue(key, valueName, text) && storeRegistryText(utf8ToCp1251(narrow(text)), buffer, size);
 }
 
 }  // namespace vantor::platform::os
