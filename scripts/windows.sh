@@ -17,6 +17,12 @@ export WINEPREFIX="$root/build-win/wine" WINEDEBUG=-all WINELOADER=/usr/lib/wine
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 wine=/usr/lib/wine/wine64
 
+# Wine keeps its server, and with it the display it found, for a moment
+# after the last program ends; a run on another display waits for it to go.
+wine_settle() {
+    /usr/lib/wine/wineserver -w
+}
+
 fail() {
     echo "windows.sh: $*" >&2
     exit 1
@@ -40,6 +46,7 @@ prepare_wine() {
     [ -f "$WINEPREFIX/system.reg" ] && return
     echo "Setting up the wine prefix $WINEPREFIX"
     timeout 300 "$wine" wineboot --init >/dev/null 2>&1 || fail "wineboot failed"
+    wine_settle
 }
 
 # A game's worth of clicks on the wheel, the same for a seed: left clicks
@@ -101,6 +108,7 @@ smoke() {
     reference=$(ls "$dir"/shots/present-*.png | tail -1)
     convert "$reference" -crop 90x14+470+52 +repage "$dir/label-native.png"
     rm -rf "$dir/shots"
+    wine_settle
     xvfb-run -a -s "-screen 0 1024x768x24" scripts/windows.sh smoke-inside "$dir"
 }
 
@@ -159,6 +167,7 @@ test)
     printf 'pcm.!default { type null }\nctl.!default { type hw card 0 }\n' >build-win/sound-home/.asoundrc
     HOME="$root/build-win/sound-home" xvfb-run -a -s "-screen 0 1024x768x24" \
         ctest --test-dir build-win --output-on-failure -j"$jobs"
+    wine_settle
     replay 1
     replay 2
     smoke
