@@ -7,7 +7,7 @@ set(VANTOR_NATIVE_BUILD "${PROJECT_SOURCE_DIR}/build" CACHE PATH
     "A native build folder whose resbuild made DATA30.RES, kelvo.res and vantor.ico")
 
 target_compile_definitions(vantor_lib PUBLIC WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
-target_link_libraries(vantor_lib PUBLIC winmm gdi32 user32 advapi32 shell32)
+target_link_libraries(vantor_lib PUBLIC winmm gdi32 user32 advapi32 shell32 dwmapi)
 # No DLL beside the program but the system's own.
 target_link_options(vantor_lib PUBLIC -static)
 

@@ -1,5 +1,7 @@
 #include "platform/win32/win32_display.h"
 
+#include <dwmapi.h>
+
 #include <algorithm>
 #include <cstring>
 
@@ -44,6 +46,7 @@ bool Win32Display::open(bool fullScreen) {
     if (!context_.window) return false;
     if (option("VANTOR_WINDOW") == "1") fullScreen = false;
     scale_ = std::max(1, optionInt("VANTOR_SCALE", 1));
+    vsync_ = option("VANTOR_VSYNC") == "1";
     void* bits = nullptr;
     section_ = CreateDIBSection(nullptr, reinterpret_cast<BITMAPINFO*>(&info_), DIB_RGB_COLORS, &bits,
                                 nullptr, 0);
@@ -126,6 +129,8 @@ void Win32Display::unlock() {
     HDC target = GetDC(context_.window);
     show(target);
     ReleaseDC(context_.window, target);
+    // The compositor shows the frame at its next refresh.
+    if (vsync_) DwmFlush();
 }
 
 void Win32Display::repaint() {

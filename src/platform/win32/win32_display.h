@@ -9,7 +9,8 @@ namespace vantor::platform::win32 {
 // The primary surface is an 8-bit DIB section whose colour table follows the
 // game palette, shown with StretchDIBits at the largest whole factor that
 // fits the window. Full screen is a borderless window over the monitor;
-// Alt+Enter switches to a framed window (VANTOR_SCALE times the picture) and back.
+// Alt+Enter switches to a framed window (VANTOR_SCALE times the picture) and
+// back. VANTOR_VSYNC=1 waits for the compositor's refresh after each frame.
 class Win32Display final : public Display {
 public:
     explicit Win32Display(Context& context);
@@ -46,6 +47,7 @@ private:
     HDC sectionDc_ = nullptr;
     uint8_t* bits_ = nullptr;
     bool fullScreen_ = false;
+    bool vsync_ = false;
     int scale_ = 1;
 };
 
