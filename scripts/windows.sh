@@ -117,7 +117,9 @@ smoke_inside() {
     local dir=$1
     cd "$dir"
     VANTOR_HOME="" VANTOR_WINDOW=1 "$wine" ./vantor.exe >run.log 2>&1 &
-    local game=$!
+    game=$!
+    # A failing check leaves no game behind.
+    trap 'kill "$game" 2>/dev/null || true' EXIT
     local window=""
     for _ in $(seq 60); do
         window=$(xdotool search --name '^TIDEWELL$' 2>/dev/null | head -1) && [ -n "$window" ] && break
