@@ -5,12 +5,8 @@
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
 
-#include <algorithm>
-#include <chrono>
-
-#include "app/frame_pump.h"
+#include "paced_window.h"
 #include "platform/sdl/sdl_backend.h"
-#include "video/vdp.h"
 
 namespace {
 
@@ -23,45 +19,24 @@ double cpuSeconds() {
 
 void BM_FramePacingSdl(benchmark::State& state) {
     using namespace vantor;
-    using Clock = std::chrono::steady_clock;
-    platform::install(std::make_unique<platform::sdl::SdlBackend>());
-    pump = PumpState{};
-    platform::system().createWindow("TIDEWELL");
-    dispatchSentMessages();
-    platform::system().showWindow();
-    dispatchSentMessages();
-    if (!vdp.init(false)) {
+    const uint32_t delay = static_cast<uint32_t>(state.range(0));
+    if (!bench::openPacedWindow(std::make_unique<platform::sdl::SdlBackend>(), delay)) {
         state.SkipWithError("no display: run under Xvfb");
-        platform::install(nullptr);
         return;
     }
-    const uint32_t delay = static_cast<uint32_t>(state.range(0));
-    // The first presents set up the renderer; pacing is measured after them.
-    for (int warmUp = 0; warmUp < 5; ++warmUp) {
-        vdp.present();
-        PumpFrame(delay);
-    }
-    double worst = 0, total = 0;
-    int frames = 0;
+    bench::FrameTimes times;
     double cpuStart = cpuSeconds();
-    auto last = Clock::now();
     for (auto _ : state) {
-        vdp.present();
-        if (!PumpFrame(delay)) break;
-        auto now = Clock::now();
-        double ms = std::chrono::duration<double, std::milli>(now - last).count();
-        last = now;
-        worst = std::max(worst, ms);
-        total += ms;
-        ++frames;
+        double ms = times.paceOne(delay);
+        if (ms < 0) break;
         state.SetIterationTime(ms / 1000.0);
     }
     double cpu = cpuSeconds() - cpuStart;
-    state.counters["mean_ms"] = total / std::max(frames, 1);
-    state.counters["worst_ms"] = worst;
-    state.counters["cpu_percent"] = 100.0 * cpu / (total / 1000.0);
-    vdp.shutdown();
-    platform::install(nullptr);
+    state.counters["mean_ms"] = times.mean();
+    state.counters["worst_ms"] = times.worst();
+    state.counters["late_frames"] = times.late();
+    state.counters["cpu_percent"] = 100.0 * cpu / (times.totalMs() / 1000.0);
+    bench::closePacedWindow();
 }
 
 // 857 frames of 35 ms is 30 seconds.

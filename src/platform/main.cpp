@@ -1,6 +1,7 @@
 // Process entry: platform options first, then the game's own command line.
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "app/startup.h"
 #include "common/cp1251.h"
@@ -19,13 +20,14 @@ void warnIfEndless() {
     if (vantor::platform::option("VANTOR_BACKEND") == "headless" &&
         vantor::platform::option("VANTOR_FRAMES").empty())
         std::fputs("vantor: headless without --frames runs until the input script closes it "
-                   "(or Ctrl+C)\n", stderr);
+                   "(or Ctrl+C)\n",
+                   stderr);
 }
 
-std::string gameCommandLine(int first, int argc, char** argv) {
+std::string gameCommandLine(const std::vector<const char*>& argv, int first) {
     std::string line;
-    for (int i = first; i < argc; ++i) {
-        if (i > first) line += ' ';
+    for (size_t i = static_cast<size_t>(first); i < argv.size(); ++i) {
+        if (i > static_cast<size_t>(first)) line += ' ';
         line += argv[i];
     }
     return vantor::utf8ToCp1251(line);
@@ -33,11 +35,18 @@ std::string gameCommandLine(int first, int argc, char** argv) {
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    CommandOptions options = vantor::platform::readCommandOptions(argc, argv);
+int main(int rawCount, char** rawArguments) {
+    std::vector<std::string> arguments = vantor::platform::os::programArguments(rawCount, rawArguments);
+    std::vector<const char*> argv;
+    for (const std::string& argument : arguments) argv.push_back(argument.c_str());
+    CommandOptions options = vantor::platform::readCommandOptions(static_cast<int>(argv.size()), argv.data());
     switch (options.action) {
-    case CommandOptions::Action::Help: std::fputs(vantor::platform::commandOptionsUsage(), stdout); return 0;
-    case CommandOptions::Action::Version: std::printf("vantor %s\n", VANTOR_VERSION); return 0;
+    case CommandOptions::Action::Help:
+        std::fputs(vantor::platform::commandOptionsUsage(), stdout);
+        return 0;
+    case CommandOptions::Action::Version:
+        std::printf("vantor %s\n", VANTOR_VERSION);
+        return 0;
     case CommandOptions::Action::Refuse:
         std::fprintf(stderr, "vantor: %s\n\n%s", options.error.c_str(),
                      vantor::platform::commandOptionsUsage());
@@ -48,7 +57,7 @@ int main(int argc, char** argv) {
         vantor::platform::os::setEnvironment(variable.c_str(), value.c_str());
     warnIfEndless();
     vantor::platform::install(vantor::platform::makeBackend());
-    int code = vantor::runProgram(gameCommandLine(options.firstGameArgument, argc, argv));
+    int code = vantor::runProgram(gameCommandLine(argv, options.firstGameArgument));
     vantor::platform::install(nullptr);
     return code;
 }

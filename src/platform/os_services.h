@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/system.h"
 
@@ -33,5 +34,10 @@ void setEnvironment(const char* name, const char* value);
 // The folder that holds the running program, ending in a separator; empty
 // when the system cannot tell.
 std::string programFolder();
+
+// The program's arguments in UTF-8, its own name first. Windows hands main
+// them in the local code page, so there they are read from the system's own
+// wide form instead of argv.
+std::vector<std::string> programArguments(int argc, char** argv);
 
 }  // namespace vantor::platform::os

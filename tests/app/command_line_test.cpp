@@ -74,6 +74,7 @@ TEST_F(CommandLineTest, InstallPathFallsBackToTheCurrentFolder) {
         EXPECT_STREQ(startup.installPath, ".\\");
         EXPECT_EQ(installedFilePath("HIGH30"), "./HIGH30");
     }
+#ifndef _WIN32
     {
         // Unset: the player's data folder, never the current one.
         testing::ScopedEnv home("VANTOR_HOME", nullptr);
@@ -83,6 +84,7 @@ TEST_F(CommandLineTest, InstallPathFallsBackToTheCurrentFolder) {
         testing::ScopedEnv user("HOME", "/home/ann");
         EXPECT_EQ(installedFilePath("HIGH30"), "/home/ann/.local/share/vantor/HIGH30");
     }
+#endif
     {
         testing::ScopedEnv home("VANTOR_HOME", "/var/games/tidewell/");
         EXPECT_EQ(installedFilePath("HIGH30"), "/var/games/tidewell/HIGH30");

@@ -178,6 +178,7 @@ TEST_F(RecordingTest, ShutdownClosesARunningRecording) {
     EXPECT_EQ(inputDevices.recorder.active, 0);
     ResourceFile again;
     EXPECT_TRUE(again.open("DATA32.RES", ResourceFile::Mode::Update));  // nobody holds it now
+    again.close();
     EXPECT_EQ(fileWords("DATA32.RES"), (std::vector<uint32_t>{at(1, 2)}));
 }
 

@@ -5,12 +5,10 @@
 #include <iterator>
 
 #include "common/png_writer.h"
-#include "platform/sdl/sdl_backend.h"
+#include "platform/os_services.h"
+#include "platform/picture_fit.h"
 #include "video_fixture.h"
 
-// SDL's video start-up opens the session bus, whose library keeps an
-// allocation for the life of the process.
-extern "C" const char* __lsan_default_suppressions() { return "leak:libdbus-1.so\n"; }
 
 namespace vantor::test {
 namespace {
@@ -55,8 +53,8 @@ bool decodePng(const std::string& path, DecodedPng& png) {
 class HeadlessSnapshots : public VdpFixture {
 protected:
     void TearDown() override {
-        unsetenv("VANTOR_SNAPSHOTS");
-        unsetenv("VANTOR_SNAPSHOT_AT");
+        platform::os::setEnvironment("VANTOR_SNAPSHOTS", nullptr);
+        platform::os::setEnvironment("VANTOR_SNAPSHOT_AT", nullptr);
         std::filesystem::remove_all(parent);
         VdpFixture::TearDown();
     }
@@ -65,8 +63,8 @@ protected:
 };
 
 TEST_F(HeadlessSnapshots, ChosenPresentsBecomeIndexedPngs) {
-    setenv("VANTOR_SNAPSHOTS", dir.c_str(), 1);
-    setenv("VANTOR_SNAPSHOT_AT", "2,4", 1);
+    platform::os::setEnvironment("VANTOR_SNAPSHOTS", dir.c_str());
+    platform::os::setEnvironment("VANTOR_SNAPSHOT_AT", "2,4");
     openVdp(672);
     std::vector<uint8_t> palette(768);
     for (int i = 0; i < 768; ++i) palette[i] = uint8_t(i / 3 % 64);
@@ -106,80 +104,25 @@ TEST(PngWriter, WritesRgbaImages) {
     EXPECT_FALSE(writeRgbaPng("/nonexistent-dir/x.png", 3, 2, rgba.data()));
 }
 
-TEST(SdlPicture, ViewportIsTheLargestWholeScaleCentred) {
-    auto same = [](SDL_Rect r, int x, int y, int w, int h) {
+TEST(PictureFit, TheLargestWholeScaleCentred) {
+    auto same = [](platform::PictureRect r, int x, int y, int w, int h) {
         return r.x == x && r.y == y && r.w == w && r.h == h;
     };
-    using platform::sdl::pictureViewport;
-    EXPECT_TRUE(same(pictureViewport(640, 480), 0, 0, 640, 480));
-    EXPECT_TRUE(same(pictureViewport(1280, 1024), 0, 32, 1280, 960));
-    EXPECT_TRUE(same(pictureViewport(1920, 1080), 320, 60, 1280, 960));
-    EXPECT_TRUE(same(pictureViewport(2560, 1440), 320, 0, 1920, 1440));
-    EXPECT_TRUE(same(pictureViewport(800, 600), 80, 60, 640, 480));
-    EXPECT_TRUE(same(pictureViewport(320, 480), 0, 120, 320, 240));  // too small: shrunk
+    EXPECT_TRUE(same(platform::fitPicture(640, 480), 0, 0, 640, 480));
+    EXPECT_TRUE(same(platform::fitPicture(1280, 1024), 0, 32, 1280, 960));
+    EXPECT_TRUE(same(platform::fitPicture(1920, 1080), 320, 60, 1280, 960));
+    EXPECT_TRUE(same(platform::fitPicture(2560, 1440), 320, 0, 1920, 1440));
+    EXPECT_TRUE(same(platform::fitPicture(800, 600), 80, 60, 640, 480));
+    EXPECT_TRUE(same(platform::fitPicture(320, 480), 0, 120, 320, 240));  // too small: shrunk
 }
 
-TEST(SdlPicture, TheWindowScaleIsTheLargestThatFitsTheDesktop) {
-    using platform::sdl::fittingScale;
+TEST(PictureFit, TheWindowScaleIsTheLargestThatFitsTheDesktop) {
+    using platform::fittingScale;
     EXPECT_EQ(fittingScale(1280, 1024, 0), 2);  // nothing asked: the largest
     EXPECT_EQ(fittingScale(1280, 1024, 3), 2);  // too large: lowered
     EXPECT_EQ(fittingScale(2560, 1400, 0), 2);  // the panel takes the third's room
     EXPECT_EQ(fittingScale(3840, 2160, 2), 2);
     EXPECT_EQ(fittingScale(600, 400, 0), 1);    // smaller than the picture: still one
-}
-
-TEST(SdlPicture, ConversionLooksUpEveryVisibleIndex) {
-    const int pitch = 672, outPitch = 640 * 4 + 64;
-    std::vector<uint8_t> indices(size_t(pitch) * 480, 0xFF);
-    for (int y = 0; y < 480; ++y)
-        for (int x = 0; x < 640; ++x) indices[size_t(y) * pitch + x] = uint8_t(x + 3 * y);
-    uint32_t colours[256];
-    for (int i = 0; i < 256; ++i) colours[i] = 0xFF000000u | uint32_t(i) * 0x010203u;
-    std::vector<uint8_t> out(size_t(outPitch) * 480, 0);
-    platform::sdl::convertFrame(indices.data(), pitch, colours, out.data(), outPitch);
-    for (int y = 0; y < 480; ++y) {
-        const auto* row = reinterpret_cast<const uint32_t*>(&out[size_t(y) * outPitch]);
-        for (int x = 0; x < 640; ++x) ASSERT_EQ(row[x], colours[uint8_t(x + 3 * y)]);
-        ASSERT_EQ(row[640], 0u);  // past the picture: untouched
-    }
-}
-
-// Without a screen the sdl display refuses to open and says what to do.
-class SdlWithoutScreen : public ::testing::Test {
-protected:
-    void SetUp() override {
-        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "SDL_VIDEODRIVER"}) {
-            const char* value = std::getenv(name);
-            saved.emplace_back(name, value ? value : "", value != nullptr);
-            unsetenv(name);
-        }
-    }
-    void TearDown() override {
-        for (auto& [name, value, had] : saved)
-            if (had) setenv(name.c_str(), value.c_str(), 1);
-            else unsetenv(name.c_str());
-    }
-    bool opens() {
-        platform::sdl::SdlBackend backend;
-        ::testing::internal::CaptureStderr();
-        bool opened = backend.display().open(true);
-        said = ::testing::internal::GetCapturedStderr();
-        return opened;
-    }
-    std::vector<std::tuple<std::string, std::string, bool>> saved;
-    std::string said;
-};
-
-TEST_F(SdlWithoutScreen, NoDisplayServerNamed) {
-    EXPECT_FALSE(opens());
-    EXPECT_NE(said.find("VANTOR_BACKEND=headless"), std::string::npos) << said;
-}
-
-TEST_F(SdlWithoutScreen, OnlyTheDummyDriver) {
-    setenv("DISPLAY", ":4711", 1);
-    setenv("SDL_VIDEODRIVER", "dummy", 1);
-    EXPECT_FALSE(opens());
-    EXPECT_NE(said.find("VANTOR_BACKEND=headless"), std::string::npos) << said;
 }
 
 }  // namespace

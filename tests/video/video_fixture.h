@@ -7,6 +7,7 @@
 
 #include "platform/headless/faults.h"
 #include "platform/headless/headless_backend.h"
+#include "platform/os_services.h"
 #include "video/vdp.h"
 
 namespace vantor::test {
@@ -28,17 +29,15 @@ inline std::vector<uint8_t> plainImage(int xOffset, int yOffset, int width, int 
 class VdpFixture : public ::testing::Test {
 protected:
     void openVdp(int pitch = 640) {
-        if (pitch == 640)
-            unsetenv("VANTOR_PITCH");
-        else
-            setenv("VANTOR_PITCH", std::to_string(pitch).c_str(), 1);
+        std::string wanted = std::to_string(pitch);
+        platform::os::setEnvironment("VANTOR_PITCH", pitch == 640 ? nullptr : wanted.c_str());
         backend = &platform::headless::installFresh();
         platform::headless::clearFaults();
         ASSERT_TRUE(vdp.init(true));
         ASSERT_EQ(vdp.pitch(), pitch);
     }
     void TearDown() override {
-        unsetenv("VANTOR_PITCH");
+        platform::os::setEnvironment("VANTOR_PITCH", nullptr);
         platform::headless::clearFaults();
     }
     platform::headless::HeadlessDisplay& display() { return backend->display(); }

@@ -1,6 +1,6 @@
-// Makes DATA30.RES and kelvo.res in a folder; with --sheet, a contact sheet
-// of every picture and sound instead; with --icons, the desktop icons
-// (vantor-SIZE.png).
+// Makes DATA30.RES, kelvo.res and the Windows program icon vantor.ico in a
+// folder; with --sheet, a contact sheet of every picture and sound instead;
+// with --icons, the desktop icons (vantor-SIZE.png).
 #include <cstdio>
 #include <string>
 
@@ -8,6 +8,7 @@
 #include "contact_sheet.h"
 #include "data30_art.h"
 #include "desktop_icon.h"
+#include "icon_file.h"
 
 namespace {
 
@@ -41,11 +42,12 @@ int main(int argc, char** argv) {
     bool ok = false;
     if (mode == "--icons") {
         ok = writeIcons(art, dir);
+    } else if (mode == "--sheet") {
+        ok = resbuild::writeContactSheet(art, resbuild::makeLogoArt(), dir);
     } else {
-        resbuild::LogoArt logo = resbuild::makeLogoArt();
-        ok = mode == "--sheet" ? resbuild::writeContactSheet(art, logo, dir)
-                               : write(dir + "/DATA30.RES", resbuild::encodeData30(art)) &&
-                                     write(dir + "/kelvo.res", resbuild::encodeLogo(logo));
+        ok = write(dir + "/DATA30.RES", resbuild::encodeData30(art)) &&
+             write(dir + "/kelvo.res", resbuild::encodeLogo(resbuild::makeLogoArt())) &&
+             write(dir + "/vantor.ico", resbuild::encodeIcon(resbuild::makeIconImages(art)));
     }
     if (!ok) std::fprintf(stderr, "resbuild: cannot write into %s\n", dir.c_str());
     return ok ? 0 : 1;

@@ -37,4 +37,6 @@ std::string programFolder() {
     return slash == std::string::npos ? "" : exe.substr(0, slash + 1);
 }
 
+std::vector<std::string> programArguments(int argc, char** argv) { return {argv, argv + argc}; }
+
 }  // namespace vantor::platform::os

@@ -1,20 +1,14 @@
 #include "platform/os_services.h"
 
 #include <cstdlib>
-#include <cstring>
 #include <pwd.h>
 #include <unistd.h>
 
 #include "common/cp1251.h"
+#include "platform/registry_text.h"
 
 namespace vantor::platform::os {
 namespace {
-
-bool fits(const std::string& value, char* buffer, uint32_t size) {
-    if (size == 0 || value.size() + 1 > size) return false;
-    std::memcpy(buffer, value.c_str(), value.size() + 1);
-    return true;
-}
 
 bool accountOwner(std::string& name) {
     if (const char* forced = std::getenv("VANTOR_OWNER")) {
@@ -54,13 +48,13 @@ bool queryRegistry(const std::string& key, const std::string& valueName, char* b
                    uint32_t size) {
     if (key.rfind("SOFTWARE\\Kelvo Plaix\\Tidewell", 0) == 0 && valueName.empty()) {
         std::string path;
-        return installationPath(path) && fits(utf8ToCp1251(path), buffer, size);
+        return installationPath(path) && storeRegistryText(utf8ToCp1251(path), buffer, size);
     }
     if ((key == "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion" ||
          key == "SOFTWARE\\Microsoft\\Windows\\CurrentVersion") &&
         valueName == "RegisteredOwner") {
         std::string owner;
-        return accountOwner(owner) && fits(utf8ToCp1251(owner), buffer, size);
+        return accountOwner(owner) && storeRegistryText(utf8ToCp1251(owner), buffer, size);
     }
     return false;
 }

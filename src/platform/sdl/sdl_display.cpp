@@ -6,6 +6,7 @@
 #include <cstring>
 #include <iterator>
 
+#include "platform/picture_fit.h"
 #include "platform/platform.h"
 
 namespace vantor::platform::sdl {
@@ -32,19 +33,9 @@ void explainNoDisplay(const char* why) {
 
 }  // namespace
 
-int fittingScale(int usableWidth, int usableHeight, int asked) {
-    int largest = std::max(1, std::min(usableWidth / kWidth, usableHeight / kHeight));
-    return asked < 1 ? largest : std::min(asked, largest);
-}
-
 SDL_Rect pictureViewport(int outputWidth, int outputHeight) {
-    int factor = std::min(outputWidth / kWidth, outputHeight / kHeight);
-    int w = kWidth * factor, h = kHeight * factor;
-    if (factor < 1) {
-        w = std::min(outputWidth, outputHeight * kWidth / kHeight);
-        h = w * kHeight / kWidth;
-    }
-    return SDL_Rect{(outputWidth - w) / 2, (outputHeight - h) / 2, w, h};
+    PictureRect fit = fitPicture(outputWidth, outputHeight);
+    return SDL_Rect{fit.x, fit.y, fit.w, fit.h};
 }
 
 void convertFrame(const uint8_t* indices, int pitch, const uint32_t colours[256], void* out,
@@ -84,7 +75,7 @@ bool SdlDisplay::open(bool fullScreen) {
         return false;
     }
     if (option("VANTOR_WINDOW") == "1") fullScreen = false;
-    scale_ = windowScale();
+    scale_ = desktopScale();
     // A full-screen window starts out as large as the screen (see enterFullScreen).
     SDL_Rect place{int(SDL_WINDOWPOS_CENTERED), int(SDL_WINDOWPOS_CENTERED), kWidth * scale_,
                    kHeight * scale_};
@@ -103,15 +94,10 @@ bool SdlDisplay::open(bool fullScreen) {
 }
 
 // The window's scale: as asked, but never larger than the desktop holds.
-int SdlDisplay::windowScale() {
+int SdlDisplay::desktopScale() {
     SDL_Rect usable{0, 0, kWidth, kHeight};
     SDL_GetDisplayUsableBounds(0, &usable);
-    int asked = optionInt("VANTOR_SCALE", 0);
-    int scale = fittingScale(usable.w, usable.h, asked);
-    if (asked > scale)
-        std::fprintf(stderr, "vantor: a window at scale %d does not fit the desktop; using scale %d\n",
-                     asked, scale);
-    return scale;
+    return windowScale(usable.w, usable.h);
 }
 
 // The renderer and its one streaming texture, remade whole after a reset.

@@ -12,10 +12,6 @@ namespace vantor::platform::sdl {
 // picture gets it shrunk to fit, keeping its shape.
 SDL_Rect pictureViewport(int outputWidth, int outputHeight);
 
-// The whole-number window scale for a desktop of this usable size: the one
-// asked for (below 1: none), lowered to the largest that fits.
-int fittingScale(int usableWidth, int usableHeight, int asked);
-
 // Turns 480 rows of 640 palette indices (pitch bytes apart) into 32-bit
 // pixels through a 256-entry colour table, rows outPitch bytes apart.
 void convertFrame(const uint8_t* indices, int pitch, const uint32_t colours[256], void* out,
@@ -39,7 +35,7 @@ public:
     void close() override;
 
 private:
-    int windowScale();
+    int desktopScale();
     bool makeRenderer();
     void showAgain();
     void dropRenderer();

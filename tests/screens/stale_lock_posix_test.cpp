@@ -41,11 +41,7 @@ TEST_F(StaleLockTest, AFileReplacedBetweenOpeningAndLockingIsOpenedAgain) {
     const Rows before{{"BEFORE", 10}};
     const Rows after{{"AFTER", 20}, {"BEFORE", 10}};
     testing::writeHigh30(before);
-    testing::SecondCopy other([&] {
-        highScoreTable.entries[highScoreTable.count++] = HighScoreEntry{"AFTER", 20};
-        highScoreTable.sortDescending();
-        highScoreTable.writeBack();
-    });
+    testing::SecondCopy other(testing::OnRelease::StoreEntry, HighScoreEntry{"AFTER", 20});
     ASSERT_EQ(other.loadResult(), 0);
     beforeNextLock = [&] { other.release(); };
     ASSERT_EQ(highScoreTable.loadForUpdate(), 0);

@@ -1,0 +1,45 @@
+# The Windows build: one vantor.exe with the C++ runtime linked in, an icon
+# and version resource, and the data files taken from a native build (the
+# art tool needs FreeType, which is not cross-built).
+enable_language(RC)
+
+set(VANTOR_NATIVE_BUILD "${PROJECT_SOURCE_DIR}/build" CACHE PATH
+    "A native build folder whose resbuild made DATA30.RES, kelvo.res and vantor.ico")
+
+target_compile_definitions(vantor_lib PUBLIC WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
+target_link_libraries(vantor_lib PUBLIC winmm gdi32 user32 advapi32 shell32 dwmapi)
+# No DLL beside the program but the system's own.
+target_link_options(vantor_lib PUBLIC -static)
+
+set(VANTOR_NATIVE_FILES DATA30.RES kelvo.res vantor.ico)
+set(copied)
+foreach(name ${VANTOR_NATIVE_FILES})
+  add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/${name}
+    COMMAND ${CMAKE_COMMAND} -E copy ${VANTOR_NATIVE_BUILD}/${name} ${CMAKE_BINARY_DIR}/${name}
+    DEPENDS ${VANTOR_NATIVE_BUILD}/${name}
+    COMMENT "Taking ${name} from the native build")
+  list(APPEND copied ${CMAKE_BINARY_DIR}/${name})
+endforeach()
+add_custom_target(game_resources ALL DEPENDS ${copied})
+add_dependencies(vantor game_resources)
+
+if(NOT PROJECT_VERSION)
+  set(PROJECT_VERSION 1.0.0)
+endif()
+string(REPLACE "." "," VANTOR_VERSION_COMMAS "${PROJECT_VERSION}.0")
+configure_file(${PROJECT_SOURCE_DIR}/src/platform/win32/vantor.rc.in ${CMAKE_BINARY_DIR}/vantor.rc @ONLY)
+target_sources(vantor PRIVATE ${CMAKE_BINARY_DIR}/vantor.rc)
+set_source_files_properties(${CMAKE_BINARY_DIR}/vantor.rc PROPERTIES OBJECT_DEPENDS ${CMAKE_BINARY_DIR}/vantor.ico)
+set_target_properties(vantor PROPERTIES WIN32_EXECUTABLE TRUE)
+target_link_options(vantor PRIVATE -s)
+
+# Frame pacing of the win32 backend, a plain program (no benchmark library here).
+add_executable(frame_pacing ${PROJECT_SOURCE_DIR}/bench/windows/frame_pacing.cpp ${PROJECT_SOURCE_DIR}/bench/paced_window.cpp)
+target_include_directories(frame_pacing PRIVATE ${PROJECT_SOURCE_DIR}/bench)
+target_link_libraries(frame_pacing PRIVATE vantor_lib)
+set_target_properties(frame_pacing PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+
+# GoogleTest from Debian's source package, built with this compiler.
+if(VANTOR_TESTS AND EXISTS /usr/src/googletest/googletest/CMakeLists.txt)
+  add_subdirectory(/usr/src/googletest/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+endif()

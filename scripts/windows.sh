@@ -1,0 +1,184 @@
+#!/usr/bin/env bash
+# The Windows build, made here with mingw-w64 and tried under wine.
+#   scripts/windows.sh build   set up, then build-win/vantor.exe, its data files
+#                              and build-win/vantor-windows-x64.zip
+#   scripts/windows.sh test    build, then under wine: the test programs, the
+#                              replays against the native build, a smoke test
+#                              of the window on Xvfb
+#   scripts/windows.sh bench   build, then the frame pacing of the window under wine
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$PWD
+action=${1:-build}
+jobs="$(nproc)"
+
+export WINEPREFIX="$root/build-win/wine" WINEDEBUG=-all WINELOADER=/usr/lib/wine/wine64
+# No Mono or Gecko to install, no menu entries to make.
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+wine=/usr/lib/wine/wine64
+
+# Wine keeps its server, and with it the display it found, for a moment
+# after the last program ends; a run on another display waits for it to go.
+wine_settle() {
+    /usr/lib/wine/wineserver -w
+}
+
+fail() {
+    echo "windows.sh: $*" >&2
+    exit 1
+}
+
+build() {
+    VANTOR_SETUP_EXTRA="mingw-w64 libz-mingw-w64-dev googletest wine64 xvfb xauth xdotool imagemagick zip" \
+        scripts/setup.sh
+    # The data files and the icon come from the native art tool.
+    cmake -S . -B build -DVANTOR_WERROR=ON >/dev/null
+    cmake --build build --target game_resources vantor -j"$jobs"
+    cmake -S . -B build-win -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake -DVANTOR_WERROR=ON \
+        -DVANTOR_BENCH=OFF -DVANTOR_NATIVE_BUILD="$root/build" >/dev/null
+    cmake --build build-win -j"$jobs"
+    rm -f build-win/vantor-windows-x64.zip
+    (cd build-win && zip -q -9 -X vantor-windows-x64.zip vantor.exe DATA30.RES kelvo.res)
+    ls -l build-win/vantor.exe build-win/vantor-windows-x64.zip
+}
+
+prepare_wine() {
+    [ -f "$WINEPREFIX/system.reg" ] && return
+    echo "Setting up the wine prefix $WINEPREFIX"
+    timeout 300 "$wine" wineboot --init >/dev/null 2>&1 || fail "wineboot failed"
+    wine_settle
+}
+
+# A game's worth of clicks on the wheel, the same for a seed: left clicks
+# pair up into swaps, now and then a right click removes a group. Enter is
+# typed every 150 frames for the name entries.
+click_script() {
+    local seed=$1 frames=$2
+    grep -o '{[0-9]*, *[0-9]*}' "$root/src/game/cell_positions.h" | tr -d '{},' |
+        awk -v seed="$seed" -v frames="$frames" '
+            { x[NR - 1] = $1; y[NR - 1] = $2 }
+            END {
+                s = seed
+                print "20 press left"; print "22 release left"
+                for (f = 60; f + 4 < frames; f += 23) {
+                    s = (s * 16807) % 2147483647
+                    c = s % 65
+                    b = (int(s / 65) % 6 == 0) ? "right" : "left"
+                    printf "%d mouse %d %d\n%d press %s\n%d release %s\n", f, x[c], y[c], f + 2, b, f + 4, b
+                }
+                for (f = 100; f < frames; f += 150) printf "%d char 13\n", f
+            }'
+}
+
+# Records a game natively, plays it back natively and under wine, and wants
+# the two play-frame traces equal, byte for byte.
+replay() {
+    local seed=$1 frames=6000 dir="$root/build-win/replay-$1"
+    rm -rf "$dir" && mkdir -p "$dir" && cd "$dir"
+    cp "$root/build/DATA30.RES" "$root/build/kelvo.res" .
+    click_script "$seed" "$frames" >clicks.txt
+    grep ' char ' clicks.txt >keys.txt
+    export VANTOR_HOME="" VANTOR_BACKEND=headless VANTOR_FRAMES=$frames
+    VANTOR_INPUT=clicks.txt "$root/build/vantor" "ЖАВОРОНОК" 2>/dev/null
+    [ -s DATA32.RES ] || fail "replay $seed: no recording was made"
+    rm -f HIGH30
+    VANTOR_INPUT=keys.txt VANTOR_TRACE=native.txt "$root/build/vantor" 3 2>/dev/null
+    rm -f HIGH30
+    VANTOR_INPUT=keys.txt VANTOR_TRACE=windows.txt "$wine" "$root/build-win/vantor.exe" 3 2>/dev/null
+    unset VANTOR_HOME VANTOR_BACKEND VANTOR_FRAMES
+    local lines
+    lines=$(wc -l <native.txt)
+    [ "$lines" -ge 1000 ] || fail "replay $seed: only $lines play frames, the clicks missed the game"
+    cmp native.txt windows.txt || fail "replay $seed: the Windows trace differs from the native one"
+    echo "replay $seed: $lines play frames, the same on both"
+    cd "$root"
+}
+
+# Starts the window under wine on a virtual screen, clicks through to the
+# play screen, takes a screenshot, closes the window and wants status 0.
+smoke() {
+    local dir="$root/build-win/smoke"
+    rm -rf "$dir" && mkdir -p "$dir"
+    cp build-win/vantor.exe build-win/DATA30.RES build-win/kelvo.res "$dir"
+    # The play screen's SCORE label, as the native build shows it after clicks at its middle.
+    (cd "$dir" && mkdir shots && seq 20 30 600 | awk '{ print $1, "mouse 320 240"; print $1, "press left"; print $1 + 2, "release left" }' >clicks.txt &&
+        VANTOR_HOME="" VANTOR_BACKEND=headless VANTOR_FRAMES=600 VANTOR_SNAPSHOTS=shots VANTOR_SNAPSHOT_AT=all \
+        VANTOR_INPUT=clicks.txt "$root/build/vantor" 2>/dev/null && rm -f HIGH30)
+    local reference
+    reference=$(ls "$dir"/shots/present-*.png | tail -1)
+    convert "$reference" -crop 90x14+470+52 +repage "$dir/label-native.png"
+    rm -rf "$dir/shots"
+    wine_settle
+    xvfb-run -a -s "-screen 0 1024x768x24" scripts/windows.sh smoke-inside "$dir"
+}
+
+# The part of the smoke test that runs on the virtual screen.
+smoke_inside() {
+    local dir=$1
+    cd "$dir"
+    VANTOR_HOME="" VANTOR_WINDOW=1 "$wine" ./vantor.exe >run.log 2>&1 &
+    game=$!
+    # A failing check leaves no game behind.
+    trap 'kill "$game" 2>/dev/null || true' EXIT
+    local window=""
+    for _ in $(seq 60); do
+        window=$(xdotool search --name '^TIDEWELL$' 2>/dev/null | head -1) && [ -n "$window" ] && break
+        sleep 1
+    done
+    [ -n "$window" ] || fail "smoke: no TIDEWELL window appeared"
+    sleep 3
+    local geometry
+    geometry=$(xdotool getwindowgeometry "$window" | awk '/Geometry/ { print $2 }')
+    [ "$geometry" = "640x480" ] || fail "smoke: the window is $geometry, not 640x480"
+    # The intro, the title and the table each wait for a click.
+    local differ=""
+    for _ in $(seq 30); do
+        xdotool mousemove --window "$window" 320 240 click 1
+        sleep 1
+        import -window "$window" window.png
+        convert window.png -crop 90x14+470+52 +repage label-shown.png
+        differ=$(compare -metric AE label-shown.png label-native.png null: 2>&1 || true)
+        [ "$differ" = "0" ] && break
+    done
+    [ "$differ" = "0" ] || fail "smoke: no play screen after 30 clicks ($differ pixels of the SCORE label differ)"
+    sleep 3  # the first pieces fly in
+    import -window "$window" window.png
+    local colours
+    colours=$(identify -format '%k' window.png)
+    [ "$colours" -ge 100 ] || fail "smoke: the screenshot has only $colours colours"
+    xdotool key --window "$window" alt+F4
+    local status=0
+    wait "$game" || status=$?
+    [ "$status" -eq 0 ] || fail "smoke: closing the window ended the program with status $status"
+    grep -q "launch: TIDEWELL.EXE P" run.log || fail "smoke: the program did not end normally"
+    echo "smoke: a 640x480 window with $colours colours showed the play screen and closed with status 0"
+}
+
+frame_pacing() {
+    xvfb-run -a -s "-screen 0 1024x768x24" "$wine" build-win/frame_pacing.exe 35 857
+}
+
+case "$action" in
+build) build ;;
+test)
+    build
+    prepare_wine
+    # The win32 backend's tests open real windows and play into wine's sound
+    # output, here ALSA's null device.
+    mkdir -p build-win/sound-home
+    printf 'pcm.!default { type null }\nctl.!default { type hw card 0 }\n' >build-win/sound-home/.asoundrc
+    HOME="$root/build-win/sound-home" xvfb-run -a -s "-screen 0 1024x768x24" \
+        ctest --test-dir build-win --output-on-failure -j"$jobs"
+    wine_settle
+    replay 1
+    replay 2
+    smoke
+    ;;
+bench)
+    build
+    prepare_wine
+    frame_pacing
+    ;;
+smoke-inside) smoke_inside "$2" ;;
+*) fail "unknown action '$action' (build, test or bench)" ;;
+esac

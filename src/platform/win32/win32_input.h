@@ -1,0 +1,45 @@
+#pragma once
+#include <bitset>
+
+#include "platform/input.h"
+#include "platform/tap_latch.h"
+#include "platform/win32/win32_context.h"
+
+namespace vantor::platform::win32 {
+
+// The DirectInput key code of a key message: its scan code, with the high
+// bit for the extended keys (Pause and Num Lock come the other way round).
+uint8_t keyCodeOf(WPARAM virtualKey, LPARAM lParam);
+
+// Keyboard and mouse from the window's messages: keys by scan code, the
+// pointer's absolute place over the picture (the window captures the mouse
+// while a button is down), presses let go within one frame still read once.
+// Both belong to the game only while it is the active program.
+class Win32Input final : public Input {
+public:
+    explicit Win32Input(Context& context);
+
+    bool create() override { return true; }
+    bool openKeyboard() override { return true; }
+    bool openMouse() override { return true; }
+    DeviceResult keyboardState(uint8_t keys[256]) override;
+    DeviceResult mouseState(MouseReading& reading) override;
+    DeviceResult acquireKeyboard() override;
+    DeviceResult acquireMouse() override;
+    void close() override {}
+
+private:
+    bool onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+    void button(int which, bool down);
+    bool overPicture() const;
+    void letGoOfEverything();
+
+    Context& context_;
+    std::bitset<256> held_;
+    TapLatch<256> keyTaps_;
+    bool buttons_[2] = {false, false};
+    TapLatch<2> buttonTaps_;
+    int x_ = 0, y_ = 0;  // client coordinates of the pointer
+};
+
+}  // namespace vantor::platform::win32

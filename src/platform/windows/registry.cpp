@@ -1,0 +1,56 @@
+#include <windows.h>
+
+#include <vector>
+
+#include "common/cp1251.h"
+#include "platform/registry_text.h"
+#include "platform/os_services.h"
+#include "platform/windows/wide_text.h"
+
+namespace vantor::platform::os {
+namespace {
+
+// A value as text, from the key as this program's bitness sees it or, failing
+// that, as a 32-bit installer of the family wrote it.
+bool readValue(const std::string& key, const std::string& valueName, std::wstring& text) {
+    for (REGSAM view : {REGSAM{0}, REGSAM{KEY_WOW64_32KEY}}) {
+        HKEY opened = nullptr;
+        if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, widen(cp1251ToUtf8(key)).c_str(), 0,
+                          KEY_QUERY_VALUE | view, &opened) != ERROR_SUCCESS)
+            continue;
+        std::wstring name = widen(cp1251ToUtf8(valueName));
+        DWORD bytes = 0;
+        bool found = RegQueryValueExW(opened, name.c_str(), nullptr, nullptr, nullptr, &bytes) == ERROR_SUCCESS;
+        std::vector<wchar_t> data(bytes / sizeof(wchar_t) + 1, L'\0');
+        found = found && RegQueryValueExW(opened, name.c_str(), nullptr, nullptr,
+                                          reinterpret_cast<BYTE*>(data.data()), &bytes) == ERROR_SUCCESS;
+        RegCloseKey(opened);
+        if (!found) continue;
+        text = data.data();  // up to the first zero, whatever the value's type
+        return true;
+    }
+    return false;
+}
+
+// VANTOR_HOME or VANTOR_OWNER when set; an empty one means no value.
+std::optional<bool> overridden(const wchar_t* variable, char* buffer, uint32_t size) {
+    std::optional<std::wstring> value = environmentValue(variable);
+    if (!value) return std::nullopt;
+    return !value->empty() && storeRegistryText(utf8ToCp1251(narrow(*value)), buffer, size);
+}
+
+}  // namespace
+
+bool queryRegistry(const std::string& key, const std::string& valueName, char* buffer,
+                   uint32_t size) {
+    bool installation = key.rfind("SOFTWARE\\Kelvo Plaix\\Tidewell", 0) == 0 && valueName.empty();
+    bool owner = valueName == "RegisteredOwner";
+    if (installation || owner) {
+        if (auto forced = overridden(installation ? L"VANTOR_HOME" : L"VANTOR_OWNER", buffer, size))
+            return *forced;
+    }
+    std::wstring text;
+    return readValue(key, valueName, text) && storeRegistryText(utf8ToCp1251(narrow(text)), buffer, size);
+}
+
+}  // namespace vantor::platform::os
