@@ -1,11 +1,12 @@
 // Makes DATA30.RES and kelvo.res in a folder; with --sheet, a contact sheet
-// of every picture and sound instead.
+// of every picture and sound instead; with --icon FILE, the page's icon.
 #include <cstdio>
 #include <cstring>
 #include <string>
 
 #include "contact_sheet.h"
 #include "data30_art.h"
+#include "icon.h"
 
 namespace {
 
@@ -19,6 +20,11 @@ bool write(const std::string& path, const resbuild::Bytes& bytes) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc == 3 && std::strcmp(argv[1], "--icon") == 0) {
+        bool ok = resbuild::writeIcon(resbuild::makeData30Art(), argv[2]);
+        if (!ok) std::fprintf(stderr, "resbuild: cannot write %s\n", argv[2]);
+        return ok ? 0 : 1;
+    }
     bool sheet = argc > 1 && std::strcmp(argv[1], "--sheet") == 0;
     std::string dir = argc > 1 + int(sheet) ? argv[1 + int(sheet)] : ".";
     resbuild::Data30Art art = resbuild::makeData30Art();
