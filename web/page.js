@@ -42,10 +42,20 @@
     return [name, await fetchFile(gzipped ? name + '.gz' : name, gzipped)];
   }
 
+  // The program is compiled while the data still arrives, and once for
+  // every game played on this page.
   async function load() {
-    const [wasm, ...data] = await Promise.all([
-      fetchFile('vantor.wasm', false), fetchData('DATA30.RES'), fetchData('kelvo.res')]);
-    return { wasm, data };
+    const [program, ...data] = await Promise.all([
+      fetchFile('vantor.wasm', false).then((bytes) => WebAssembly.compile(bytes)),
+      fetchData('DATA30.RES'), fetchData('kelvo.res')]);
+    return { program, data };
+  }
+
+  function instantiate(imports, receive) {
+    WebAssembly.instantiate(loaded.program, imports).then(
+      (instance) => receive(instance, loaded.program),
+      (e) => fail('The game cannot start: ' + e));
+    return {};
   }
 
   function fit() {
@@ -125,7 +135,7 @@
     const module = {
       canvas,
       arguments: programArguments(),
-      wasmBinary: loaded.wasm,
+      instantiateWasm: instantiate,
       preRun: [prepareFiles],
       print: (text) => console.log(text),
       printErr: (text) => console.warn(text),

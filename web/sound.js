@@ -40,6 +40,7 @@ class SoundOutput {
     this.written = 0;
     this.marks = [];
     this.latencies = [];
+    this.dryBlocks = 0;
   }
 
   // pull(n) gives n samples (Uint8Array) of the mix, or null for now.
@@ -78,7 +79,10 @@ class SoundOutput {
       const samples = this.take(message.need);
       this.node.port.postMessage({ asked: message.need, samples }, samples ? [samples.buffer] : []);
     }
-    if (message.played !== undefined) this.measure(message.played, message.time);
+    if (message.played !== undefined) {
+      this.dryBlocks = message.dry;
+      this.measure(message.played, message.time);
+    }
   }
 
   // The script processor's way: pull a block, stretched to the context's rate.

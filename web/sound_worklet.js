@@ -1,9 +1,9 @@
 // The game's 8-bit mix, played from a queue that the page keeps filled: the
 // processor asks for more whenever what it holds and has asked for falls
-// below about 46 ms. It tells the page which sample it is at, so the page
+// below about 35 ms. It tells the page which sample it is at, so the page
 // can tell how long a change to the mix takes to be heard.
 const RATE = 22050;
-const KEEP = 1024;        // samples queued or asked for
+const KEEP = 768;         // samples queued or asked for
 const REPORT_EVERY = 4;   // blocks
 
 class MixProcessor extends AudioWorkletProcessor {
@@ -19,6 +19,7 @@ class MixProcessor extends AudioWorkletProcessor {
     this.previous = 0;
     this.current = 0;
     this.blocks = 0;
+    this.dry = 0;         // blocks that found the queue empty
     this.port.onmessage = (e) => this.receive(e.data);
   }
 
@@ -45,7 +46,9 @@ class MixProcessor extends AudioWorkletProcessor {
   }
 
   process(inputs, outputs) {
-    if (this.blocks++ % REPORT_EVERY === 0) this.port.postMessage({ played: this.played, time: currentTime });
+    if (this.blocks++ % REPORT_EVERY === 0)
+      this.port.postMessage({ played: this.played, time: currentTime, dry: this.dry });
+    if (this.queued === 0) this.dry++;
     const out = outputs[0][0];
     for (let i = 0; i < out.length; i++) {
       this.phase += this.step;

@@ -11,14 +11,14 @@ const fs = require('fs');
 const path = require('path');
 const zlib = require('zlib');
 const { decodePng, colourCount } = require('./png.js');
-const { cellAnchors, parseTrace, gameOver, PHASE, RESTING } = require('./game.js');
+const { cellAnchors, parseTrace, gameOver, removableCell, swapPair, PHASE, RESTING } = require('./game.js');
 const b = require('./browser.js');
 
 const folder = path.resolve(process.argv[2] || 'build-web');
 const shots = path.join(folder, 'screenshots');
 const anchors = cellAnchors();
 const HIGH30 = '/home/web_user/.local/share/vantor/HIGH30';
-const NAME = Buffer.from([0x57, 0x65, 0x62, 0xc6]);   // "WebЖ" in Windows-1251
+const NAME = Buffer.from([0x57, 0x65, 0xc6, 0x62]);   // "WeЖb" in Windows-1251
 let session, first, second;
 let failed = false;
 
@@ -88,18 +88,8 @@ async function idleBoard(page) {
   }
 }
 
-// Two resting pieces of different colours.
-function swapPair(frame) {
-  const resting = frame.cells.map((c, i) => ({ ...c, i })).filter((c) => c.state === RESTING);
-  for (const one of resting) {
-    const other = resting.find((c) => c.colour !== one.colour);
-    if (other) return [one.i, other.i];
-  }
-  return null;
-}
-
-async function swap(page, frame) {
-  const [one, other] = swapPair(frame);
+async function swap(page, frame, makeGroup = true) {
+  const [one, other] = swapPair(frame, makeGroup);
   await b.clickPicture(page, ...anchors[one]);
   await b.waitFrames(page, 3);
   await b.clickPicture(page, ...anchors[other]);
@@ -133,6 +123,8 @@ test.after(async () => { if (session) await session.close(); });
 
 step('the page loads its data behind a bar, waits for a click and then shows the game', async (t) => {
   first = await b.openPage(session, '?--trace=/play.trace&cmd=Q');
+  await first.waitForSelector('#cover:not([hidden])', { timeout: 60000 });
+  await screenshot(first, 'cover');
   await b.startGame(first);
   assert.strictEqual(await first.title(), 'Vantor');
   assert.strictEqual(await first.$eval('#progress div', (bar) => bar.style.width), '100%');
@@ -212,15 +204,32 @@ step('keys reach the game by their place on the keyboard; the browser keeps out'
   const keptOut = await first.evaluate(() => window.keptOut);
   assert.ok(keptOut.every(([, kept]) => kept), JSON.stringify(keptOut));
   assert.ok((await trace(first)).some((f) => f.keys & 4), 'the keypad + never reached the game');
+  for (const wanted of [true, false]) {
+    await first.keyboard.down('Alt');
+    await first.keyboard.press('Enter');
+    await first.keyboard.up('Alt');
+    await b.waitFor(first, (full) => !!document.fullscreenElement === full, wanted);
+  }
 });
 
-step('a whole game is played to its end', async () => {
+// Swaps that build groups and the right button removing them, three
+// times at most, then swaps that fill the board.
+step('a whole game is played to its end, removing the groups it makes', async (t) => {
+  let removals = 0;
   for (;;) {
     const frame = await idleBoard(first);
     if (gameOver(frame)) break;
-    await swap(first, frame);
+    const group = removals < 3 ? removableCell(frame) : -1;
+    if (group < 0) {
+      await swap(first, frame, removals < 3);
+    } else {
+      await b.clickPicture(first, ...anchors[group], 'right');
+      while ((await lastFrame(first)).phase !== PHASE.removing) await b.waitFrames(first, 1);
+      removals++;
+    }
     await b.waitFrames(first, 6);
   }
+  t.diagnostic(`${removals} removals, score ${(await lastFrame(first)).score}`);
 });
 
 step('the name entry takes typed characters, in Windows-1251', async () => {
@@ -230,9 +239,11 @@ step('the name entry takes typed characters, in Windows-1251', async () => {
     await b.waitFrames(first, 5);
   }
   await b.waitFrames(first, 400);   // the new entry's marker, then the name entry
-  await first.keyboard.type('Web');
-  await dispatchKey(first, 'keyDown', { key: 'Ж', code: 'Semicolon', text: 'Ж' });
+  await first.keyboard.type('We');
+  await dispatchKey(first, 'keyDown', { key: 'Ж', code: 'Semicolon', text: 'Ж' });   // a Russian layout
   await dispatchKey(first, 'keyUp', { key: 'Ж', code: 'Semicolon' });
+  await first.click('#keyboard');   // offered since the touches: the on-screen keyboard's field
+  await (await cdp(first)).send('Input.insertText', { text: 'b' });
   await b.waitFrames(first, 10);
   await screenshot(first, 'name-entry');
 });
@@ -253,8 +264,16 @@ step('a second tab finds the scores in use and shows the notice', async () => {
   await screenshot(second, 'scores-in-use');
 });
 
-step('once the first tab lets go, the second reads the scores afresh', async () => {
+step('a tab out of view is parked, and back in view it goes on', async () => {
+  const parked = await b.frames(first);
+  await b.waitFrames(second, 30);
+  assert.deepStrictEqual(await first.evaluate(() => [document.hidden, document.hasFocus()]), [true, false]);
+  assert.strictEqual(await b.frames(first), parked);
   await first.bringToFront();
+  await b.waitFrames(first, 10);
+});
+
+step('once the first tab lets go, the second reads the scores afresh', async () => {
   await first.keyboard.press('Enter');
   for (;;) {
     const stored = await b.readFile(first, HIGH30);

@@ -51,7 +51,7 @@ uint8_t familyCode(std::string_view code) {
                 return static_cast<uint8_t>(first + at);
     }
     if (code.size() == 6 && code.substr(0, 5) == "Digit" && code[5] >= '0' && code[5] <= '9')
-        return code[5] == '0' ? DIK_0 : static_cast<uint8_t>(DIK_1 + (code[5] - '1'));
+        return static_cast<uint8_t>(code[5] == '0' ? int{DIK_0} : DIK_1 + (code[5] - '1'));
     if (code.size() >= 2 && code.size() <= 3 && code[0] == 'F') {
         int n = 0;
         for (char c : code.substr(1)) n = c >= '0' && c <= '9' ? n * 10 + (c - '0') : -1;
