@@ -14,17 +14,7 @@ protected:
 
     // A pointer event on a picture shown twice its size.
     static PointerEvent at(Phase phase, Kind kind, double x, double y, int buttons = 0, int id = 1) {
-        PointerEvent e;
-        e.phase = phase;
-        e.kind = kind;
-        e.id = id;
-        e.buttons = buttons;
-        e.x = x;
-        e.y = y;
-        e.shownWidth = 1280;
-        e.shownHeight = 960;
-        e.time = 0;
-        return e;
+        return PointerEvent{phase, kind, id, buttons, x, y, 1280, 960, 0};
     }
     MouseReading mouse() {
         MouseReading r;

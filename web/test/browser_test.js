@@ -312,6 +312,21 @@ step('QUIT ends the program; the page says so and offers to play again', async (
   await b.waitFor(first, () => window.vantor.stats && window.vantor.stats.presents > 0);
 });
 
+step('without an audio worklet the mix plays through a script processor', async () => {
+  const page = await session.browser.newPage();
+  await page.evaluateOnNewDocument(() => {
+    Object.defineProperty(BaseAudioContext.prototype, 'audioWorklet', { get: () => undefined });
+  });
+  await page.goto(session.url + '?cmd=Q');
+  await b.startGame(page);
+  await b.waitFrames(page, 20);
+  assert.deepStrictEqual(await page.evaluate(() => {
+    const sound = window.vantor.page.sound;
+    return [sound.worklet, sound.written > 0];
+  }), [false, true]);
+  await page.close();
+});
+
 step('a message box shows on the page, modal, with its caption and text', async () => {
   const page = await session.browser.newPage();
   await page.setRequestInterception(true);

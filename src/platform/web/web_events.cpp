@@ -47,16 +47,8 @@ EMSCRIPTEN_KEEPALIVE void vantor_web_pointer(int phase, int kind, int id, int bu
                                              double shownWidth, double shownHeight, double time) {
     WebBackend* web = backend();
     if (!web || phase < 0 || phase > 3 || kind < 0 || kind > 2) return;
-    PointerEvent event;
-    event.phase = static_cast<PointerEvent::Phase>(phase);
-    event.kind = static_cast<PointerEvent::Kind>(kind);
-    event.id = id;
-    event.buttons = buttons;
-    event.x = x;
-    event.y = y;
-    event.shownWidth = shownWidth;
-    event.shownHeight = shownHeight;
-    event.time = time;
+    PointerEvent event{static_cast<PointerEvent::Phase>(phase), static_cast<PointerEvent::Kind>(kind),
+                       id, buttons, x, y, shownWidth, shownHeight, time};
     web->input().pointer(event);
 }
 
