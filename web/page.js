@@ -131,7 +131,7 @@
     running = true;
     show(null);
     timings.started = performance.now();
-    if (!sound) sound = await SoundOutput.open();
+    if (!sound) sound = await SoundOutput.open().catch(() => null);
     const module = {
       canvas,
       arguments: programArguments(),
@@ -146,7 +146,7 @@
       onExit: () => { running = false; show('ended'); },
       onAbort: (what) => fail('The game stopped: ' + what),
     };
-    window.vantor = module;
+    window.vantor = module;   // the running game, for the console and the tests
     createVantor(module).catch((e) => fail('The game cannot start: ' + e));
   }
 

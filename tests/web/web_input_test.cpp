@@ -63,8 +63,10 @@ TEST_F(WebInputTest, TheMouseIsWhereThePointerIsOnThePictureWithItsButtons) {
     EXPECT_EQ(r.x, 6);
     EXPECT_EQ(r.buttons[0], 0x80);
     EXPECT_EQ(r.buttons[1], 0x80);
-    input.pointer(at(Phase::Up, Kind::Mouse, 12, 10, 0));
+    input.pointer(at(Phase::Up, Kind::Mouse, 1e300, -1.0 / 0.0, 0));  // far off: held at the edge by the game
     r = mouse();
+    EXPECT_EQ(r.x, 65536);
+    EXPECT_EQ(r.y, 0);
     EXPECT_EQ(r.buttons[0] | r.buttons[1], 0);
     input.pointer(at(Phase::Down, Kind::Mouse, 12, 10, 2));
     input.pointer(at(Phase::Up, Kind::Mouse, 12, 10, 0));

@@ -18,8 +18,9 @@ function summary(values) {
   const sorted = [...values].sort((x, y) => x - y);
   const mean = values.reduce((s, v) => s + v, 0) / values.length;
   const pick = (q) => sorted[Math.min(sorted.length - 1, Math.floor(q * sorted.length))];
-  return { n: values.length, mean: +mean.toFixed(2), median: +pick(0.5).toFixed(2),
-           p95: +pick(0.95).toFixed(2), max: +sorted.at(-1).toFixed(2), min: +sorted[0].toFixed(2) };
+  const f = (v) => +v.toFixed(2);
+  return `n ${values.length}  mean ${f(mean)}  median ${f(pick(0.5))}  p95 ${f(pick(0.95))}  ` +
+         `min ${f(sorted[0])}  max ${f(sorted.at(-1))}`;
 }
 
 async function load(session) {
@@ -111,7 +112,7 @@ async function pacing(session) {
     const run = await pacing(session);
     console.log('pacing over %d s of play at frameDelay 35, ms:', PACING_MS / 1000);
     console.log('  frame interval:', summary(run.intervals));
-    console.log('  longest intervals:', [...run.intervals].sort((x, y) => y - x).slice(0, 8).map((v) => +v.toFixed(1)));
+    console.log('  longest intervals:', [...run.intervals].sort((x, y) => y - x).slice(0, 8).map((v) => +v.toFixed(1)).join(' '));
     console.log('  main-thread time per frame:', summary(run.busy));
     console.log('sound output:', JSON.stringify(run.context));
     if (run.latencies.length) console.log('  mix change to output, ms:', summary(run.latencies));

@@ -26,13 +26,9 @@ EMSCRIPTEN_KEEPALIVE int vantor_web_key(const char* code, const char* key, int d
     WebBackend* web = backend();
     if (!web) return 0;
     web->input().key(vantor::platform::web::keyCodeOf(code), down != 0);
-    bool typed = false;
-    if (down)
-        for (const vantor::platform::Msg& message : vantor::platform::web::keyPressMessages(key, shortcut)) {
-            web->system().post(message);
-            typed = true;
-        }
-    return typed || vantor::platform::web::keptFromBrowser(code);
+    auto typed = down ? vantor::platform::web::keyPressMessages(key, shortcut) : std::vector<vantor::platform::Msg>{};
+    for (const vantor::platform::Msg& message : typed) web->system().post(message);
+    return !typed.empty() || vantor::platform::web::keptFromBrowser(code);
 }
 
 // Text from the on-screen keyboard, UTF-8: its characters are typed.

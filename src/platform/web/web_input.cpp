@@ -1,5 +1,6 @@
 #include "platform/web/web_input.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <utility>
@@ -10,8 +11,11 @@ namespace {
 constexpr int kLeft = 0;
 constexpr int kRight = 1;
 
+// The page's numbers may be anything; the game clamps what lies off the picture.
 int32_t pictureCoordinate(double at, double shown, int size) {
-    return shown > 0 ? static_cast<int32_t>(std::floor(at * size / shown)) : 0;
+    double picture = shown > 0 ? std::floor(at * size / shown) : 0;
+    if (!std::isfinite(picture)) return 0;
+    return static_cast<int32_t>(std::clamp(picture, -65536.0, 65536.0));
 }
 
 }  // namespace
