@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Sets up, builds and runs every test: once with warnings as errors (and the
 # game played on a virtual display), once under AddressSanitizer and
-# UndefinedBehaviorSanitizer.
+# UndefinedBehaviorSanitizer, then the Windows and browser builds' tests.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
@@ -20,3 +20,5 @@ ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
 
 # The Windows build, cross-built with mingw-w64 and tested under wine.
 scripts/windows.sh test
+# The browser build, under node and in headless chromium.
+scripts/web.sh test

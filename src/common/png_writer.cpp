@@ -1,10 +1,17 @@
 #include "common/png_writer.h"
 
-#include <zlib.h>
-
+#include <algorithm>
+#include <array>
 #include <cstdio>
 #include <memory>
 #include <vector>
+
+// Builds without zlib (the browser's) store the pixels uncompressed: PNG
+// readers take stored deflate blocks like any other.
+#if __has_include(<zlib.h>)
+#include <zlib.h>
+#define VANTOR_PNG_DEFLATE 1
+#endif
 
 namespace vantor {
 namespace {
@@ -16,24 +23,68 @@ void appendU32(std::vector<uint8_t>& out, uint32_t v) {
     out.push_back(uint8_t(v));
 }
 
+uint32_t crc32Of(const uint8_t* data, size_t size) {
+#if VANTOR_PNG_DEFLATE
+    return static_cast<uint32_t>(crc32(0L, data, static_cast<uInt>(size)));
+#else
+    static const std::array<uint32_t, 256> table = [] {
+        std::array<uint32_t, 256> t{};
+        for (uint32_t n = 0; n < 256; ++n) {
+            uint32_t c = n;
+            for (int k = 0; k < 8; ++k) c = (c & 1) ? 0xEDB88320u ^ (c >> 1) : c >> 1;
+            t[n] = c;
+        }
+        return t;
+    }();
+    uint32_t crc = 0xFFFFFFFFu;
+    for (size_t i = 0; i < size; ++i) crc = table[(crc ^ data[i]) & 0xFF] ^ (crc >> 8);
+    return crc ^ 0xFFFFFFFFu;
+#endif
+}
+
 void appendChunk(std::vector<uint8_t>& out, const char type[4], const uint8_t* data, size_t size) {
     appendU32(out, static_cast<uint32_t>(size));
     size_t crcStart = out.size();
     out.insert(out.end(), type, type + 4);
     out.insert(out.end(), data, data + size);
-    uLong crc = crc32(0L, out.data() + crcStart, static_cast<uInt>(size + 4));
-    appendU32(out, static_cast<uint32_t>(crc));
+    appendU32(out, crc32Of(out.data() + crcStart, size + 4));
 }
 
-// Each row is prefixed with filter type 0; the whole stream is one zlib block
-// sequence in a single IDAT.
+// A zlib stream of the data.
+bool pack(const std::vector<uint8_t>& data, std::vector<uint8_t>& packed) {
+#if VANTOR_PNG_DEFLATE
+    uLongf packedSize = compressBound(static_cast<uLong>(data.size()));
+    packed.resize(packedSize);
+    if (compress2(packed.data(), &packedSize, data.data(), static_cast<uLong>(data.size()), Z_BEST_SPEED) != Z_OK)
+        return false;
+    packed.resize(packedSize);
+#else
+    packed = {0x78, 0x01};
+    size_t at = 0;
+    do {
+        size_t n = std::min<size_t>(data.size() - at, 65535);
+        bool last = at + n == data.size();
+        packed.insert(packed.end(), {uint8_t(last ? 1 : 0), uint8_t(n), uint8_t(n >> 8), uint8_t(~n), uint8_t(~n >> 8)});
+        packed.insert(packed.end(), data.begin() + static_cast<std::ptrdiff_t>(at),
+                      data.begin() + static_cast<std::ptrdiff_t>(at + n));
+        at += n;
+    } while (at < data.size());
+    uint32_t a = 1, b = 0;  // Adler-32
+    for (uint8_t byte : data) {
+        a = (a + byte) % 65521;
+        b = (b + a) % 65521;
+    }
+    appendU32(packed, b << 16 | a);
+#endif
+    return true;
+}
+
+// Each row is prefixed with filter type 0; the whole stream is one zlib
+// stream in a single IDAT.
 bool writePng(const std::string& path, int width, int height, uint8_t colourType,
               const uint8_t* palette768, const std::vector<uint8_t>& filtered) {
-    uLongf packedSize = compressBound(static_cast<uLong>(filtered.size()));
-    std::vector<uint8_t> packed(packedSize);
-    if (compress2(packed.data(), &packedSize, filtered.data(), static_cast<uLong>(filtered.size()),
-                  Z_BEST_SPEED) != Z_OK)
-        return false;
+    std::vector<uint8_t> packed;
+    if (!pack(filtered, packed)) return false;
 
     static const uint8_t signature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
     std::vector<uint8_t> file(signature, signature + 8);
@@ -43,7 +94,7 @@ bool writePng(const std::string& path, int width, int height, uint8_t colourType
     header.insert(header.end(), {8, colourType, 0, 0, 0});
     appendChunk(file, "IHDR", header.data(), header.size());
     if (palette768) appendChunk(file, "PLTE", palette768, 768);
-    appendChunk(file, "IDAT", packed.data(), packedSize);
+    appendChunk(file, "IDAT", packed.data(), packed.size());
     appendChunk(file, "IEND", nullptr, 0);
 
     std::unique_ptr<FILE, int (*)(FILE*)> f(std::fopen(path.c_str(), "wb"), &std::fclose);

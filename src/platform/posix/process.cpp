@@ -5,6 +5,16 @@
 
 #include "platform/os_services.h"
 
+#ifdef __EMSCRIPTEN__
+#include <emscripten.h>
+
+// Under node the program is its script, whose folder emscripten knows; a
+// page's program has no folder of its own.
+EM_JS(void, vantor_script_folder, (char* out, int size), {
+    stringToUTF8(ENVIRONMENT_IS_NODE ? scriptDirectory : "", out, size);
+});
+#endif
+
 extern char** environ;
 
 namespace vantor::platform::os {
@@ -30,11 +40,16 @@ void setEnvironment(const char* name, const char* value) {
 
 std::string programFolder() {
     char path[4096];
+#ifdef __EMSCRIPTEN__
+    vantor_script_folder(path, sizeof path);
+    return path;
+#else
     ssize_t n = ::readlink("/proc/self/exe", path, sizeof path - 1);
     if (n <= 0) return "";
     std::string exe(path, static_cast<size_t>(n));
     size_t slash = exe.rfind('/');
     return slash == std::string::npos ? "" : exe.substr(0, slash + 1);
+#endif
 }
 
 std::vector<std::string> programArguments(int argc, char** argv) { return {argv, argv + argc}; }

@@ -1,7 +1,7 @@
 #pragma once
+#include "platform/no_cd.h"
 #include "platform/platform.h"
 #include "platform/sdl/sdl_audio.h"
-#include "platform/sdl/sdl_cd.h"
 #include "platform/sdl/sdl_context.h"
 #include "platform/sdl/sdl_display.h"
 #include "platform/sdl/sdl_input.h"
@@ -27,7 +27,7 @@ private:
     SdlDisplay display_{context_};
     SdlInput input_{context_};
     SdlAudio audio_{context_};
-    SdlCd cd_;
+    NoCd cd_;
 };
 
 }  // namespace vantor::platform::sdl

@@ -1,10 +1,10 @@
 #pragma once
 #include "platform/cd.h"
 
-namespace vantor::platform::sdl {
+namespace vantor::platform {
 
-// Desktops of today have no CD audio device to hold.
-class SdlCd final : public Cd {
+// Machines of today have no CD audio device to hold.
+class NoCd final : public Cd {
 public:
     uint32_t open() override { return 0; }
     bool setTimeFormatMsf() override { return false; }
@@ -12,4 +12,4 @@ public:
     void close() override {}
 };
 
-}  // namespace vantor::platform::sdl
+}  // namespace vantor::platform

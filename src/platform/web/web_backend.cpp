@@ -1,0 +1,27 @@
+#include "platform/web/web_backend.h"
+
+#include <emscripten.h>
+
+#include "platform/web/web_page.h"
+
+namespace vantor::platform::web {
+namespace {
+void yieldToPage() { vantor_page_wait(0); }
+}  // namespace
+
+WebBackend::WebBackend() : input_(&emscripten_get_now, &yieldToPage) {
+    input_.setFocused(vantor_page_active() != 0);
+    vantor_page_listen(1);
+}
+
+WebBackend::~WebBackend() {
+    vantor_page_listen(0);
+    audio_.close();
+}
+
+void WebBackend::activate(bool active) {
+    input_.setFocused(active);
+    system_.post({Message::ActivateApp, active ? 1u : 0u});
+}
+
+}  // namespace vantor::platform::web

@@ -1,0 +1,35 @@
+#pragma once
+#include <cstdint>
+#include <vector>
+
+#include "platform/display.h"
+
+namespace vantor::platform::web {
+
+// The 8-bit primary surface shown on the page's canvas: every unlock turns
+// it into RGBA pixels through the 256-entry colour table. The page scales
+// the canvas; the vertical blank is its next animation frame.
+class WebDisplay final : public Display {
+public:
+    WebDisplay();
+
+    bool open(bool fullScreen) override;
+    int pitch() override { return kWidth; }
+    SurfaceResult lock(uint8_t*& pixels) override;
+    void unlock() override;
+    bool restore() override;
+    SurfaceResult attachPalette() override { return SurfaceResult::Ok; }
+    void setEntries(const uint8_t rgb[768]) override;
+    void waitVerticalBlank() override;
+    void close() override {}
+
+private:
+    static constexpr int kWidth = 640;
+    static constexpr int kHeight = 480;
+
+    std::vector<uint8_t> surface_;
+    std::vector<uint32_t> shown_;
+    uint32_t colours_[256] = {};
+};
+
+}  // namespace vantor::platform::web

@@ -1,0 +1,76 @@
+#pragma once
+#include <cstdint>
+#include <functional>
+
+#include "platform/input.h"
+#include "platform/tap_latch.h"
+#include "platform/web/touch_gestures.h"
+
+namespace vantor::platform::web {
+
+// One Pointer Events event, as the page hands it on: where on the picture
+// it happened, in page pixels from the picture's top left corner, and how
+// large the picture is shown.
+struct PointerEvent {
+    enum class Phase { Down, Move, Up, Cancel };
+    enum class Kind { Mouse, Pen, Touch };
+    Phase phase = Phase::Move;
+    Kind kind = Kind::Mouse;
+    int id = 0;
+    int buttons = 0;  // the PointerEvent.buttons bits: 1 primary, 2 secondary
+    double x = 0;
+    double y = 0;
+    double shownWidth = 640;
+    double shownHeight = 480;
+    double time = 0;
+};
+
+// Keyboard and mouse from the page's events. The mouse reports the pointer's
+// place on the picture (the game's pointer sits under the system one); its
+// buttons are the mouse's own, or what touches mean (TouchGestures). Presses
+// let go before the game looked still count once. Both devices belong to the
+// game only while the page is in view and has the focus.
+class WebInput final : public Input {
+public:
+    // now: the page's clock in milliseconds. yieldToPage: lets the page
+    // deliver waiting events (the game may wait for keys without a frame).
+    WebInput(std::function<double()> now, std::function<void()> yieldToPage);
+
+    void key(uint8_t code, bool down);
+    void pointer(const PointerEvent& event);
+    // Losing the focus lets go of every key and button.
+    void setFocused(bool focused);
+
+    bool create() override { return true; }
+    bool openKeyboard() override { return true; }
+    bool openMouse() override { return true; }
+    DeviceResult keyboardState(uint8_t keys[256]) override;
+    DeviceResult mouseState(MouseReading& reading) override;
+    DeviceResult acquireKeyboard() override;
+    DeviceResult acquireMouse() override;
+    void close() override {}
+
+private:
+    void place(const PointerEvent& event);
+    void mouseButtons(int buttons);
+    void touch(const PointerEvent& event);
+    void click(TouchGestures::Click click);
+    void letGo();
+
+    std::function<double()> now_;
+    std::function<void()> yieldToPage_;
+    bool focused_ = false;
+
+    uint8_t held_[256] = {};
+    TapLatch<256> keyTaps_;
+    bool keyboardOnly_ = false;  // no mouse reading since the last keyboard reading
+
+    bool placed_ = false;  // the pointer has been over the page
+    int32_t x_ = 0;
+    int32_t y_ = 0;
+    int buttons_ = 0;      // bit 0 left, bit 1 right, held
+    TapLatch<2> buttonTaps_;
+    TouchGestures gestures_;
+};
+
+}  // namespace vantor::platform::web

@@ -1,0 +1,67 @@
+#include "platform/web/web_system.h"
+
+#include <emscripten.h>
+
+#include <cstdio>
+
+#include "common/cp1251.h"
+#include "platform/os_services.h"
+#include "platform/web/stored_file.h"
+#include "platform/web/web_page.h"
+
+namespace vantor::platform::web {
+namespace {
+// How long a parked game sleeps between looks at its queue when nothing wakes it.
+constexpr double kParkedWaitMs = 1000;
+}  // namespace
+
+bool WebSystem::createWindow(const char*) {
+    windowAlive_ = true;
+    queue_.push_back({Message::Create, 0});
+    return true;
+}
+
+void WebSystem::showWindow() { queue_.push_back({Message::ActivateApp, vantor_page_active() ? 1u : 0u}); }
+
+void WebSystem::destroyWindow() {
+    if (!windowAlive_) return;
+    windowAlive_ = false;
+    queue_.push_back({Message::Destroy, 0});
+}
+
+uint32_t WebSystem::ticks() { return static_cast<uint32_t>(static_cast<uint64_t>(emscripten_get_now())); }
+
+Msg WebSystem::getMessage() {
+    while (queue_.empty()) vantor_page_wait(kParkedWaitMs);
+    Msg next = queue_.front();
+    queue_.pop_front();
+    return next;
+}
+
+void WebSystem::postQuit(uint32_t exitCode) { queue_.push_back({Message::Quit, exitCode}); }
+
+void WebSystem::idle(uint32_t ms) { vantor_page_wait(ms); }
+
+void WebSystem::frameDone() { vantor_page_frame_done(); }
+
+std::unique_ptr<File> WebSystem::openFile(const std::string& name, OpenMode mode, OpenError& error) {
+    if (vantor_storage_holds(name.c_str())) return openStoredFile(name, mode, error);
+    return os::openFile(name, mode, error);
+}
+
+bool WebSystem::queryRegistry(const std::string& key, const std::string& valueName, char* buffer,
+                              uint32_t size) {
+    return os::queryRegistry(key, valueName, buffer, size);
+}
+
+void WebSystem::messageBox(const char* caption, const char* text) {
+    std::string title = cp1251ToUtf8(caption);
+    std::string body = cp1251ToUtf8(text);
+    std::fprintf(stderr, "message box: %s: %s\n", title.c_str(), body.c_str());
+    vantor_page_message_box(title.c_str(), body.c_str());
+}
+
+// The family shell is a desktop program; the page only says what it would start.
+void WebSystem::launch(const char* command) { std::printf("launch: %s\n", cp1251ToUtf8(command).c_str()); }
+
+}  // namespace vantor::platform::web

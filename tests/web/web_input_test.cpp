@@ -1,0 +1,120 @@
+#include "platform/web/web_input.h"
+
+#include <gtest/gtest.h>
+
+namespace vantor::platform::web {
+namespace {
+
+using Kind = PointerEvent::Kind;
+using Phase = PointerEvent::Phase;
+
+class WebInputTest : public ::testing::Test {
+protected:
+    WebInputTest() { input.setFocused(true); }
+
+    // A pointer event on a picture shown twice its size.
+    static PointerEvent at(Phase phase, Kind kind, double x, double y, int buttons = 0, int id = 1) {
+        return PointerEvent{phase, kind, id, buttons, x, y, 1280, 960, 0};
+    }
+    MouseReading mouse() {
+        MouseReading r;
+        EXPECT_EQ(input.mouseState(r), DeviceResult::Ok);
+        return r;
+    }
+    bool keyHeld(uint8_t code) {
+        uint8_t keys[256];
+        EXPECT_EQ(input.keyboardState(keys), DeviceResult::Ok);
+        return keys[code] != 0;
+    }
+
+    double now = 0;
+    int yields = 0;
+    WebInput input{[this] { return now; }, [this] { ++yields; }};
+};
+
+TEST_F(WebInputTest, KeysHoldAndATapWithinOneFrameCountsOnce) {
+    input.key(DIK_SPACE, true);
+    EXPECT_TRUE(keyHeld(DIK_SPACE));
+    EXPECT_TRUE(keyHeld(DIK_SPACE));
+    input.key(DIK_SPACE, false);
+    EXPECT_FALSE(keyHeld(DIK_SPACE));
+    input.key(DIK_F10, true);
+    input.key(DIK_F10, false);
+    mouse();
+    EXPECT_TRUE(keyHeld(DIK_F10));
+    EXPECT_FALSE(keyHeld(DIK_F10));
+    input.key(0, true);  // a key the game never sees
+    EXPECT_FALSE(keyHeld(0));
+    // Read again and again with no frame between: the page gets its turn.
+    EXPECT_EQ(yields, 4);
+}
+
+TEST_F(WebInputTest, TheMouseIsWhereThePointerIsOnThePictureWithItsButtons) {
+    MouseReading r = mouse();
+    EXPECT_FALSE(r.absolute);  // never over the page yet: the game keeps its own place
+    input.pointer(at(Phase::Move, Kind::Mouse, 640.9, 479.2));
+    r = mouse();
+    EXPECT_TRUE(r.absolute);
+    EXPECT_EQ(r.x, 320);
+    EXPECT_EQ(r.y, 239);
+    input.pointer(at(Phase::Down, Kind::Mouse, 10, 10, 1));
+    input.pointer(at(Phase::Move, Kind::Mouse, 12, 10, 3));  // the right button joins: a move
+    r = mouse();
+    EXPECT_EQ(r.x, 6);
+    EXPECT_EQ(r.buttons[0], 0x80);
+    EXPECT_EQ(r.buttons[1], 0x80);
+    input.pointer(at(Phase::Up, Kind::Mouse, 1e300, -1.0 / 0.0, 0));  // far off: held at the edge by the game
+    r = mouse();
+    EXPECT_EQ(r.x, 65536);
+    EXPECT_EQ(r.y, 0);
+    EXPECT_EQ(r.buttons[0] | r.buttons[1], 0);
+    input.pointer(at(Phase::Down, Kind::Mouse, 12, 10, 2));
+    input.pointer(at(Phase::Up, Kind::Mouse, 12, 10, 0));
+    EXPECT_EQ(mouse().buttons[1], 0x80);  // pressed and let go before the game looked
+    EXPECT_EQ(mouse().buttons[1], 0);
+}
+
+TEST_F(WebInputTest, TouchesClickByGestureAndThePenSideButtonIsTheRightButton) {
+    input.pointer(at(Phase::Down, Kind::Touch, 200, 100, 1));
+    input.pointer(at(Phase::Up, Kind::Touch, 200, 100, 0));
+    MouseReading r = mouse();
+    EXPECT_EQ(r.x, 100);
+    EXPECT_EQ(r.y, 50);
+    EXPECT_EQ(r.buttons[0], 0x80);
+    EXPECT_EQ(mouse().buttons[0], 0);
+
+    input.pointer(at(Phase::Down, Kind::Touch, 300, 100, 1, 2));
+    now = 500;  // held still: the next reading finds the long press
+    r = mouse();
+    EXPECT_EQ(r.buttons[0], 0);
+    EXPECT_EQ(r.buttons[1], 0x80);
+    input.pointer(at(Phase::Up, Kind::Touch, 300, 100, 0, 2));
+    EXPECT_EQ(mouse().buttons[1], 0);
+
+    input.pointer(at(Phase::Move, Kind::Pen, 400, 200));  // hovering
+    input.pointer(at(Phase::Down, Kind::Pen, 400, 200, 2));
+    r = mouse();
+    EXPECT_EQ(r.x, 200);
+    EXPECT_EQ(r.buttons[1], 0x80);
+}
+
+TEST_F(WebInputTest, InTheBackgroundNothingIsReadAndEverythingIsLetGo) {
+    input.key(DIK_A, true);
+    input.pointer(at(Phase::Down, Kind::Mouse, 10, 10, 1));
+    input.setFocused(false);
+    uint8_t keys[256];
+    MouseReading r;
+    EXPECT_EQ(input.keyboardState(keys), DeviceResult::NotAcquired);
+    EXPECT_EQ(input.mouseState(r), DeviceResult::NotAcquired);
+    EXPECT_EQ(input.acquireKeyboard(), DeviceResult::NotAcquired);
+    EXPECT_EQ(input.acquireMouse(), DeviceResult::NotAcquired);
+    input.key(DIK_Z, true);  // what happens meanwhile is not the game's
+    input.setFocused(true);
+    EXPECT_EQ(input.acquireKeyboard(), DeviceResult::Ok);
+    EXPECT_FALSE(keyHeld(DIK_A));
+    EXPECT_FALSE(keyHeld(DIK_Z));
+    EXPECT_EQ(mouse().buttons[0], 0);
+}
+
+}  // namespace
+}  // namespace vantor::platform::web

@@ -1,0 +1,308 @@
+// The page's side of the web backend: what src/platform/web/web_page.h
+// declares. The page itself (page.js) hands in its canvas and a few hooks as
+// Module.canvas and Module.page.
+
+var LibraryVantor = {
+  $Page: {
+    waker: null,
+    soonQueue: [],
+    channel: null,
+    listeners: [],
+    wasActive: false,
+    ctx: null,
+    image: null,
+    locks: {},
+    lockCount: 0,
+    storageWarned: false,
+
+    hooks: function() { return Module['page'] || {}; },
+
+    // Runs fn after the events already waiting, without the clamping that
+    // nested timers get.
+    soon: function(fn) {
+      if (!Page.channel) {
+        Page.channel = new MessageChannel();
+        Page.channel.port1.onmessage = function() {
+          var due = Page.soonQueue;
+          Page.soonQueue = [];
+          due.forEach(function(f) { f(); });
+        };
+      }
+      Page.soonQueue.push(fn);
+      Page.channel.port2.postMessage(0);
+    },
+
+    wake: function() { if (Page.waker) Page.waker(); },
+
+    // Main-thread time and frame times, for the page's figures.
+    stats: function() {
+      if (!Module['stats']) {
+        Module['stats'] = {
+          firstFrame: 0, presents: 0, frames: 0,
+          frameTimes: new Float64Array(8192), busy: new Float64Array(8192),
+          busySince: performance.now(), busyNow: 0,
+        };
+      }
+      return Module['stats'];
+    },
+
+    sleep: function(ms, wakeUp) {
+      var stats = Page.stats();
+      stats.busyNow += performance.now() - stats.busySince;
+      var done = false, timer = 0;
+      function finish() {
+        if (done) return;
+        done = true;
+        if (timer) clearTimeout(timer);
+        Page.waker = null;
+        stats.busySince = performance.now();
+        wakeUp();
+      }
+      Page.waker = function() { Page.soon(finish); };
+      // Timers fire late more often than early: the last millisecond is
+      // waited in short yields.
+      if (ms >= 2) timer = setTimeout(finish, ms - 1); else Page.soon(finish);
+    },
+
+    active: function() {
+      return typeof document !== 'undefined' && !document.hidden && document.hasFocus();
+    },
+
+    activationChanged: function() {
+      var active = Page.active();
+      if (active === Page.wasActive) return;
+      Page.wasActive = active;
+      Module['_vantor_web_activate'](active ? 1 : 0);
+      Page.wake();
+    },
+
+    sendKey: function(e, down) {
+      var hooks = Page.hooks();
+      if (hooks.modalOpen && hooks.modalOpen()) return;
+      if (down && e.altKey && (e.code === 'Enter' || e.code === 'NumpadEnter')) {
+        e.preventDefault();
+        if (!e.repeat && hooks.toggleFullScreen) hooks.toggleFullScreen();
+        return;
+      }
+      var sp = stackSave();
+      var keep = Module['_vantor_web_key'](allocateUTF8OnStack(e.code || ''), allocateUTF8OnStack(e.key || ''),
+                                           down, e.ctrlKey || e.metaKey ? 1 : 0);
+      stackRestore(sp);
+      if (keep) e.preventDefault();
+      if (down) Page.wake();
+    },
+
+    sendText: function(text) {
+      var sp = stackSave();
+      Module['_vantor_web_text'](allocateUTF8OnStack(text));
+      stackRestore(sp);
+      Page.wake();
+    },
+
+    sendPointer: function(e, phase) {
+      var rect = Module['canvas'].getBoundingClientRect();
+      var kind = e.pointerType === 'pen' ? 1 : e.pointerType === 'touch' ? 2 : 0;
+      Module['_vantor_web_pointer'](phase, kind, e.pointerId, e.buttons, e.clientX - rect.left,
+                                    e.clientY - rect.top, rect.width, rect.height, performance.now());
+    },
+
+    // The on-screen keyboard of a touch device types into a hidden field.
+    sendInput: function(e) {
+      e.preventDefault();
+      if (e.inputType === 'insertLineBreak') Page.sendText('\r');
+      else if (e.inputType === 'deleteContentBackward') Page.sendText('\b');
+      else if (e.data) Page.sendText(e.data);
+    },
+
+    attach: function() {
+      var canvas = Module['canvas'];
+      var on = function(target, type, fn) {
+        if (!target) return;
+        target.addEventListener(type, fn, true);
+        Page.listeners.push([target, type, fn]);
+      };
+      on(window, 'keydown', function(e) { Page.sendKey(e, 1); });
+      on(window, 'keyup', function(e) { Page.sendKey(e, 0); });
+      on(canvas, 'pointerdown', function(e) {
+        canvas.setPointerCapture(e.pointerId);
+        e.preventDefault();
+        Page.sendPointer(e, 0);
+      });
+      on(canvas, 'pointermove', function(e) { Page.sendPointer(e, 1); });
+      on(canvas, 'pointerup', function(e) { Page.sendPointer(e, 2); });
+      on(canvas, 'pointercancel', function(e) { Page.sendPointer(e, 3); });
+      on(canvas, 'contextmenu', function(e) { e.preventDefault(); });
+      on(document, 'visibilitychange', Page.activationChanged);
+      on(window, 'focus', Page.activationChanged);
+      on(window, 'blur', Page.activationChanged);
+      on(Page.hooks().textField, 'beforeinput', Page.sendInput);
+      Page.wasActive = Page.active();
+    },
+
+    detach: function() {
+      Page.listeners.forEach(function(l) { l[0].removeEventListener(l[1], l[2], true); });
+      Page.listeners = [];
+    },
+
+    sound: function() { return Page.hooks().sound || null; },
+
+    // Every folder of the lasting storage: reading it afresh drops the ones
+    // never stored yet, which the program may have just made.
+    storedFolders: function() {
+      var folders = [];
+      var walk = function(folder) {
+        folders.push(folder);
+        FS.readdir(folder).forEach(function(name) {
+          var entry = PATH.join2(folder, name);
+          if (name !== '.' && name !== '..' && FS.isDir(FS.stat(entry).mode)) walk(entry);
+        });
+      };
+      FS.getMounts(FS.root.mount).forEach(function(mount) {
+        if (mount.type === IDBFS) walk(mount.mountpoint);
+      });
+      return folders;
+    },
+  },
+
+  vantor_page_active__deps: ['$Page'],
+  vantor_page_active: function() { return Page.active() ? 1 : 0; },
+
+  vantor_page_wait__deps: ['$Page', '$Asyncify'],
+  vantor_page_wait: function(ms) {
+    return Asyncify.handleSleep(function(wakeUp) { Page.sleep(ms, wakeUp); });
+  },
+
+  vantor_page_frame_done__deps: ['$Page'],
+  vantor_page_frame_done: function() {
+    var stats = Page.stats();
+    var now = performance.now();
+    var slot = stats.frames % stats.frameTimes.length;
+    stats.frameTimes[slot] = now;
+    stats.busy[slot] = stats.busyNow + (now - stats.busySince);
+    stats.busyNow = 0;
+    stats.busySince = now;
+    stats.frames++;
+  },
+
+  vantor_page_message_box__deps: ['$Page', '$Asyncify'],
+  vantor_page_message_box: function(caption, text) {
+    var c = UTF8ToString(caption), t = UTF8ToString(text);
+    return Asyncify.handleSleep(function(wakeUp) {
+      var show = Page.hooks().messageBox;
+      if (!show) { wakeUp(); return; }
+      Promise.resolve(show(c, t)).then(function() { wakeUp(); });
+    });
+  },
+
+  vantor_page_listen__deps: ['$Page'],
+  vantor_page_listen: function(on) { if (on) Page.attach(); else Page.detach(); },
+
+  vantor_canvas_open__deps: ['$Page'],
+  vantor_canvas_open: function() {
+    var canvas = Module['canvas'];
+    Page.ctx = canvas ? canvas.getContext('2d', {alpha: false}) : null;
+    if (!Page.ctx) return 0;
+    Page.image = Page.ctx.createImageData(640, 480);
+    return 1;
+  },
+
+  vantor_canvas_lost__deps: ['$Page'],
+  vantor_canvas_lost: function() {
+    return !Page.ctx || (Page.ctx.isContextLost && Page.ctx.isContextLost()) ? 1 : 0;
+  },
+
+  vantor_canvas_show__deps: ['$Page'],
+  vantor_canvas_show: function(rgba) {
+    Page.image.data.set(HEAPU8.subarray(rgba, rgba + 640 * 480 * 4));
+    Page.ctx.putImageData(Page.image, 0, 0);
+    var stats = Page.stats();
+    if (stats.presents++ === 0) {
+      stats.firstFrame = performance.now();
+      if (Page.hooks().firstFrame) Page.hooks().firstFrame();
+    }
+  },
+
+  vantor_canvas_wait_frame__deps: ['$Page', '$Asyncify'],
+  vantor_canvas_wait_frame: function() {
+    return Asyncify.handleSleep(function(wakeUp) {
+      var done = false;
+      var finish = function() { if (!done) { done = true; wakeUp(); } };
+      requestAnimationFrame(finish);
+      setTimeout(finish, 100);  // a hidden page draws no frames
+    });
+  },
+
+  vantor_sound_open__deps: ['$Page'],
+  vantor_sound_open: function() { return Page.sound() ? 1 : 0; },
+
+  vantor_sound_run__deps: ['$Page'],
+  vantor_sound_run: function(on) {
+    var sound = Page.sound();
+    if (!sound) return;
+    if (!on) { sound.stop(); return; }
+    sound.start(function(n) {
+      var at = Module['_vantor_web_mix'](n);
+      return at ? HEAPU8.slice(at, at + n) : null;
+    });
+  },
+
+  vantor_sound_mark__deps: ['$Page'],
+  vantor_sound_mark: function() { var sound = Page.sound(); if (sound) sound.mark(); },
+
+  vantor_storage_holds__deps: ['$FS', '$IDBFS', '$PATH', '$PATH_FS'],
+  vantor_storage_holds: function(path) {
+    try {
+      var folder = PATH.dirname(PATH_FS.resolve(UTF8ToString(path)));
+      return FS.lookupPath(folder, {follow: true}).node.mount.type === IDBFS ? 1 : 0;
+    } catch (e) {
+      return 0;
+    }
+  },
+
+  vantor_storage_lock__deps: ['$Page', '$Asyncify', '$PATH_FS'],
+  vantor_storage_lock: function(path, exclusive) {
+    var name = 'vantor:' + PATH_FS.resolve(UTF8ToString(path));
+    return Asyncify.handleSleep(function(wakeUp) {
+      if (!navigator.locks) { wakeUp(-1); return; }
+      var id = ++Page.lockCount;
+      var held = navigator.locks.request(name, {mode: exclusive ? 'exclusive' : 'shared', ifAvailable: true},
+        function(lock) {
+          if (!lock) { wakeUp(0); return; }
+          return new Promise(function(release) {
+            Page.locks[id] = { release: release, held: held };
+            wakeUp(id);
+          });
+        });
+      held.catch(function() { wakeUp(-1); });
+    });
+  },
+
+  // Comes back once the lock is free, so that taking it again at once works.
+  vantor_storage_unlock__deps: ['$Page', '$Asyncify'],
+  vantor_storage_unlock: function(id) {
+    var lock = Page.locks[id];
+    delete Page.locks[id];
+    return Asyncify.handleSleep(function(wakeUp) {
+      if (!lock) { wakeUp(); return; }
+      lock.release();
+      lock.held.then(function() { wakeUp(); }, function() { wakeUp(); });
+    });
+  },
+
+  vantor_storage_sync__deps: ['$Page', '$Asyncify', '$FS', '$IDBFS', '$PATH'],
+  vantor_storage_sync: function(populate) {
+    var folders = populate ? Page.storedFolders() : [];
+    return Asyncify.handleSleep(function(wakeUp) {
+      FS.syncfs(!!populate, function(error) {
+        folders.forEach(function(folder) { FS.mkdirTree(folder); });
+        if (error && !Page.storageWarned) {
+          Page.storageWarned = true;
+          err('the browser\'s storage cannot be reached; scores last until the page closes');
+        }
+        wakeUp(error ? 0 : 1);
+      });
+    });
+  },
+};
+
+mergeInto(LibraryManager.library, LibraryVantor);

@@ -1,0 +1,88 @@
+// Debian's chromium, headless, driven over the DevTools protocol, on the
+// page served from 127.0.0.1: what the browser tests and figures share.
+'use strict';
+const fs = require('fs');
+const os = require('os');
+const path = require('path');
+const puppeteer = require('puppeteer-core');
+const { serve } = require('../serve.js');
+
+const CHROMIUM = process.env.CHROMIUM || '/usr/bin/chromium';
+// As root, on a machine whose network ends at loopback.
+const FLAGS = ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
+  '--disable-background-networking', '--disable-component-update', '--disable-sync'];
+const VIEWPORT = { width: 1300, height: 1000 };   // the picture fits twice over
+
+const sleep = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
+
+async function startBrowser(folder) {
+  const server = await new Promise((ready) => serve(path.resolve(folder), 0, ready));
+  const profile = fs.mkdtempSync(path.join(os.tmpdir(), 'vantor-chromium-'));
+  const browser = await puppeteer.launch({
+    executablePath: CHROMIUM, headless: true, userDataDir: profile, args: FLAGS,
+    defaultViewport: VIEWPORT,
+  });
+  return {
+    browser,
+    url: `http://127.0.0.1:${server.address().port}/`,
+    async close() {
+      await browser.close();
+      server.close();
+      fs.rmSync(profile, { recursive: true, force: true });
+    },
+  };
+}
+
+// A tab on the page; it keeps what the page wrote to the console.
+async function openPage(session, query = '') {
+  const page = await session.browser.newPage();
+  page.consoleLines = [];
+  page.on('console', (message) => page.consoleLines.push(message.text()));
+  page.on('pageerror', (error) => page.consoleLines.push('page error: ' + error.message));
+  await page.goto(session.url + query);
+  return page;
+}
+
+async function waitFor(page, fn, arg, timeout = 60000) {
+  await page.waitForFunction(fn, { timeout, polling: 50 }, arg);
+}
+
+// From the "click to start" cover to the first picture.
+async function startGame(page) {
+  await page.waitForSelector('#cover:not([hidden])', { timeout: 60000 });
+  await page.click('#cover');
+  await waitFor(page, () => window.vantor && window.vantor.stats && window.vantor.stats.presents > 0);
+}
+
+// Game frames since the start (frame waits of the pump).
+function frames(page) { return page.evaluate(() => window.vantor.stats.frames); }
+
+async function waitFrames(page, n) {
+  const until = (await frames(page)) + n;
+  await waitFor(page, (at) => window.vantor.stats.frames >= at, until);
+}
+
+// A file of the program's file system, or null.
+function readFile(page, name) {
+  return page.evaluate((file) => {
+    try {
+      return Array.from(window.vantor.FS.readFile(file));
+    } catch (e) {
+      return null;
+    }
+  }, name).then((bytes) => bytes && Buffer.from(bytes));
+}
+
+// Where a point of the 640 x 480 picture is on the page.
+async function pagePoint(page, x, y) {
+  const rect = await page.$eval('#screen', (c) => c.getBoundingClientRect().toJSON());
+  return { x: rect.left + (x + 0.5) * rect.width / 640, y: rect.top + (y + 0.5) * rect.height / 480 };
+}
+
+async function clickPicture(page, x, y, button = 'left') {
+  const at = await pagePoint(page, x, y);
+  await page.mouse.click(at.x, at.y, { button });
+}
+
+module.exports = { startBrowser, openPage, startGame, frames, waitFrames, readFile, pagePoint,
+                   clickPicture, waitFor, sleep, VIEWPORT };
