@@ -84,15 +84,17 @@ public:
     // Moves the system's own pointer (the game's pointer is its own business).
     virtual void setSystemCursorPos(int x, int y) = 0;
 
-    // Opens a file by name in the current directory or by path.
+    // Opens a file by name in the current directory or by path. By default
+    // the operating system's files with their sharing rules.
     virtual std::unique_ptr<File> openFile(const std::string& name, OpenMode mode,
-                                           OpenError& error) = 0;
+                                           OpenError& error);
 
     // Reads a registry value (valueName empty: the key's default value) into
     // buffer of size bytes, terminated. False when the key or value is missing
-    // or does not fit (a value needs size - 1 bytes at most).
+    // or does not fit (a value needs size - 1 bytes at most). By default the
+    // operating system's answer.
     virtual bool queryRegistry(const std::string& key, const std::string& valueName,
-                               char* buffer, uint32_t size) = 0;
+                               char* buffer, uint32_t size);
 
     // Shows a modal error box with one OK button.
     virtual void messageBox(const char* caption, const char* text) = 0;

@@ -7,7 +7,6 @@
 #include "common/cp1251.h"
 #include "platform/headless/faults.h"
 #include "platform/platform.h"
-#include "platform/os_services.h"
 
 namespace vantor::platform::headless {
 
@@ -91,15 +90,10 @@ void HeadlessSystem::setSystemCursorPos(int x, int y) {
     cursorY_ = y;
 }
 
-std::unique_ptr<File> HeadlessSystem::openFile(const std::string& name, OpenMode mode,
-                                               OpenError& error) {
-    return os::openFile(name, mode, error);
-}
-
 bool HeadlessSystem::queryRegistry(const std::string& key, const std::string& valueName,
                                    char* buffer, uint32_t size) {
     lastRegistryKey_ = key;
-    return os::queryRegistry(key, valueName, buffer, size);
+    return System::queryRegistry(key, valueName, buffer, size);
 }
 
 void HeadlessSystem::messageBox(const char* caption, const char* text) {

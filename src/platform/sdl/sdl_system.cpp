@@ -101,16 +101,6 @@ void SdlSystem::setSystemCursorPos(int, int) {
     // The system pointer stays hidden over the game and drives nothing here.
 }
 
-std::unique_ptr<File> SdlSystem::openFile(const std::string& name, OpenMode mode,
-                                          OpenError& error) {
-    return os::openFile(name, mode, error);
-}
-
-bool SdlSystem::queryRegistry(const std::string& key, const std::string& valueName, char* buffer,
-                              uint32_t size) {
-    return os::queryRegistry(key, valueName, buffer, size);
-}
-
 void SdlSystem::messageBox(const char* caption, const char* text) {
     std::string title = cp1251ToUtf8(caption);
     std::string body = cp1251ToUtf8(text);

@@ -5,7 +5,6 @@
 #include <cstdio>
 
 #include "common/cp1251.h"
-#include "platform/os_services.h"
 #include "platform/web/stored_file.h"
 #include "platform/web/web_page.h"
 
@@ -46,12 +45,7 @@ void WebSystem::frameDone() { vantor_page_frame_done(); }
 
 std::unique_ptr<File> WebSystem::openFile(const std::string& name, OpenMode mode, OpenError& error) {
     if (vantor_storage_holds(name.c_str())) return openStoredFile(name, mode, error);
-    return os::openFile(name, mode, error);
-}
-
-bool WebSystem::queryRegistry(const std::string& key, const std::string& valueName, char* buffer,
-                              uint32_t size) {
-    return os::queryRegistry(key, valueName, buffer, size);
+    return System::openFile(name, mode, error);
 }
 
 void WebSystem::messageBox(const char* caption, const char* text) {

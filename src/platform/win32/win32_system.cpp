@@ -144,16 +144,6 @@ void Win32System::setSystemCursorPos(int, int) {
     // there: moving it would move the game's, which Enter must not do.
 }
 
-std::unique_ptr<File> Win32System::openFile(const std::string& name, OpenMode mode,
-                                            OpenError& error) {
-    return os::openFile(name, mode, error);
-}
-
-bool Win32System::queryRegistry(const std::string& key, const std::string& valueName, char* buffer,
-                                uint32_t size) {
-    return os::queryRegistry(key, valueName, buffer, size);
-}
-
 void Win32System::messageBox(const char* caption, const char* text) {
     std::fprintf(stderr, "message box: %s: %s\n", cp1251ToUtf8(caption).c_str(), cp1251ToUtf8(text).c_str());
     MessageBoxW(context_.window, wideText(text).c_str(), wideText(caption).c_str(), MB_OK | MB_ICONERROR);

@@ -22,10 +22,6 @@ public:
     void idle(uint32_t ms) override;
     void frameDone() override {}
     void setSystemCursorPos(int x, int y) override;
-    std::unique_ptr<File> openFile(const std::string& name, OpenMode mode,
-                                   OpenError& error) override;
-    bool queryRegistry(const std::string& key, const std::string& valueName, char* buffer,
-                       uint32_t size) override;
     void messageBox(const char* caption, const char* text) override;
     void launch(const char* command) override;
 
