@@ -47,6 +47,14 @@ TEST_F(WebInputTest, KeysHoldAndATapWithinOneFrameCountsOnce) {
     EXPECT_FALSE(keyHeld(0));
     // Read again and again with no frame between: the page gets its turn.
     EXPECT_EQ(yields, 4);
+
+    // Laptops: the main row's = and - change the speed as the keypad's + and - do.
+    input.key(DIK_EQUALS, true);
+    EXPECT_TRUE(keyHeld(DIK_ADD));
+    input.key(DIK_EQUALS, false);
+    input.key(DIK_MINUS, true);
+    EXPECT_TRUE(keyHeld(DIK_SUBTRACT));
+    EXPECT_FALSE(keyHeld(DIK_ADD));
 }
 
 TEST_F(WebInputTest, TheMouseIsWhereThePointerIsOnThePictureWithItsButtons) {

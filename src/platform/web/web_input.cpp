@@ -94,6 +94,7 @@ DeviceResult WebInput::keyboardState(uint8_t keys[256]) {
     keyboardOnly_ = true;
     if (!focused_) return DeviceResult::NotAcquired;
     for (size_t i = 0; i < 256; ++i) keys[i] = keyTaps_.read(i, held_[i] != 0) ? 0x80 : 0;
+    foldMainRowSpeedKeys(keys);
     return DeviceResult::Ok;
 }
 

@@ -89,6 +89,7 @@ DeviceResult Win32Input::keyboardState(uint8_t keys[256]) {
     drainMessages(context_);
     if (!context_.active) return DeviceResult::NotAcquired;
     for (size_t i = 0; i < 256; ++i) keys[i] = keyTaps_.read(i, held_.test(i)) ? 0x80 : 0;
+    foldMainRowSpeedKeys(keys);
     return DeviceResult::Ok;
 }
 
