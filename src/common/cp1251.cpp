@@ -28,7 +28,8 @@ void appendUtf8(std::string& out, char32_t cp) {
     }
 }
 
-// Decodes one UTF-8 sequence at text[i]; advances i. Returns U+FFFD when malformed.
+}  // namespace
+
 char32_t decodeUtf8(std::string_view text, size_t& i) {
     auto lead = static_cast<uint8_t>(text[i++]);
     if (lead < 0x80) return lead;
@@ -41,8 +42,6 @@ char32_t decodeUtf8(std::string_view text, size_t& i) {
     }
     return cp;
 }
-
-}  // namespace
 
 char32_t cp1251ToUnicode(uint8_t byte) {
     if (byte < 0x80) return byte;

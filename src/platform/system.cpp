@@ -1,5 +1,8 @@
 #include "platform/system.h"
 
+#include <cstdio>
+
+#include "common/cp1251.h"
 #include "platform/os_services.h"
 
 namespace vantor::platform {
@@ -11,6 +14,24 @@ std::unique_ptr<File> System::openFile(const std::string& name, OpenMode mode, O
 bool System::queryRegistry(const std::string& key, const std::string& valueName, char* buffer,
                            uint32_t size) {
     return os::queryRegistry(key, valueName, buffer, size);
+}
+
+void System::launch(const char* command) {
+    noteLaunch(command);
+    // The family shell is a separate program; it starts only where one is installed.
+    os::startProgram(cp1251ToUtf8(command));
+}
+
+std::string System::noteMessageBox(const char* caption, const char* text) {
+    std::string line = "message box: " + cp1251ToUtf8(caption) + ": " + cp1251ToUtf8(text);
+    std::fprintf(stderr, "%s\n", line.c_str());
+    return line;
+}
+
+std::string System::noteLaunch(const char* command) {
+    std::string line = "launch: " + cp1251ToUtf8(command);
+    std::fprintf(stderr, "%s\n", line.c_str());
+    return line;
 }
 
 }  // namespace vantor::platform

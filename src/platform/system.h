@@ -98,8 +98,16 @@ public:
 
     // Shows a modal error box with one OK button.
     virtual void messageBox(const char* caption, const char* text) = 0;
-    // Starts a program without waiting for it.
-    virtual void launch(const char* command) = 0;
+    // Starts a program without waiting for it. By default: says so on
+    // stderr and starts it through the operating system when it exists.
+    virtual void launch(const char* command);
+
+protected:
+    // The lines every backend writes on stderr, which scripts and tests look
+    // for ("message box: CAPTION: TEXT", "launch: COMMAND", in UTF-8).
+    // Each returns the line it wrote.
+    static std::string noteMessageBox(const char* caption, const char* text);
+    static std::string noteLaunch(const char* command);
 };
 
 }  // namespace vantor::platform

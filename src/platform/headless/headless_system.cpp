@@ -1,10 +1,8 @@
 #include "platform/headless/headless_system.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <cstdlib>
 
-#include "common/cp1251.h"
 #include "platform/headless/faults.h"
 #include "platform/platform.h"
 
@@ -97,15 +95,9 @@ bool HeadlessSystem::queryRegistry(const std::string& key, const std::string& va
 }
 
 void HeadlessSystem::messageBox(const char* caption, const char* text) {
-    std::string line = "message box: " + cp1251ToUtf8(caption) + ": " + cp1251ToUtf8(text);
-    log_.push_back(line);
-    std::fprintf(stderr, "%s\n", line.c_str());
+    log_.push_back(noteMessageBox(caption, text));
 }
 
-void HeadlessSystem::launch(const char* command) {
-    std::string line = "launch: " + cp1251ToUtf8(command);
-    log_.push_back(line);
-    std::fprintf(stderr, "%s\n", line.c_str());
-}
+void HeadlessSystem::launch(const char* command) { log_.push_back(noteLaunch(command)); }
 
 }  // namespace vantor::platform::headless

@@ -1,6 +1,8 @@
 #pragma once
 #include <SDL.h>
 
+#include "platform/picture_fit.h"
+
 #include <functional>
 #include <vector>
 
@@ -12,7 +14,7 @@ struct Context {
     SDL_Window* window = nullptr;
     SDL_Renderer* renderer = nullptr;
     // Where the 640 x 480 picture lies in the window's drawable pixels.
-    SDL_Rect viewport{0, 0, 640, 480};
+    PictureRect viewport;
     std::vector<std::function<void(const SDL_Event&)>> eventHooks;
     // Takes every waiting event now: hooks see it, messages queue for the pump.
     std::function<void()> drainEvents;

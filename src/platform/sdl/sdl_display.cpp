@@ -33,11 +33,6 @@ void explainNoDisplay(const char* why) {
 
 }  // namespace
 
-SDL_Rect pictureViewport(int outputWidth, int outputHeight) {
-    PictureRect fit = fitPicture(outputWidth, outputHeight);
-    return SDL_Rect{fit.x, fit.y, fit.w, fit.h};
-}
-
 void convertFrame(const uint8_t* indices, int pitch, const uint32_t colours[256], void* out,
                   int outPitch) {
     auto* dstRow = static_cast<uint8_t*>(out);
@@ -126,7 +121,7 @@ void SdlDisplay::dropRenderer() {
 void SdlDisplay::updateViewport() {
     int w = 0, h = 0;
     if (!context_.renderer || SDL_GetRendererOutputSize(context_.renderer, &w, &h) != 0) return;
-    context_.viewport = pictureViewport(w, h);
+    context_.viewport = fitPicture(w, h);
     SDL_RenderSetViewport(context_.renderer, nullptr);
 }
 
@@ -155,7 +150,6 @@ void SdlDisplay::toggleFullScreen() {
         leaveFullScreen();
     else
         enterFullScreen();
-    showAgain();
 }
 
 // Without a window manager the full-screen request alone changes nothing on
@@ -199,7 +193,9 @@ void SdlDisplay::showAgain() {
     updateViewport();
     SDL_SetRenderDrawColor(context_.renderer, 0, 0, 0, 255);
     SDL_RenderClear(context_.renderer);
-    SDL_RenderCopy(context_.renderer, texture_, nullptr, &context_.viewport);
+    const PictureRect& view = context_.viewport;
+    SDL_Rect place{view.x, view.y, view.w, view.h};
+    SDL_RenderCopy(context_.renderer, texture_, nullptr, &place);
     SDL_RenderPresent(context_.renderer);
 }
 

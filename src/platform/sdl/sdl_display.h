@@ -7,11 +7,6 @@
 
 namespace vantor::platform::sdl {
 
-// Where the 640 x 480 picture goes in an output of the given size: scaled by
-// the largest whole factor that fits and centred; an output smaller than the
-// picture gets it shrunk to fit, keeping its shape.
-SDL_Rect pictureViewport(int outputWidth, int outputHeight);
-
 // Turns 480 rows of 640 palette indices (pitch bytes apart) into 32-bit
 // pixels through a 256-entry colour table, rows outPitch bytes apart.
 void convertFrame(const uint8_t* indices, int pitch, const uint32_t colours[256], void* out,

@@ -110,14 +110,13 @@ void SdlInput::readPosition(MouseReading& reading) {
         pixelsW = windowW;
         pixelsH = windowH;
     }
-    const SDL_Rect& view = context_.viewport;
     int64_t px = windowW > 0 ? int64_t{x} * pixelsW / windowW : x;
     int64_t py = windowH > 0 ? int64_t{y} * pixelsH / windowH : y;
-    bool over = px >= view.x && px < view.x + view.w && py >= view.y && py < view.y + view.h;
-    showSystemPointer(!over);
+    const PictureRect& view = context_.viewport;
+    showSystemPointer(!view.contains(px, py));
     reading.absolute = true;
-    reading.x = view.w > 0 ? static_cast<int32_t>((px - view.x) * 640 / view.w) : 0;
-    reading.y = view.h > 0 ? static_cast<int32_t>((py - view.y) * 480 / view.h) : 0;
+    reading.x = view.pictureX(px);
+    reading.y = view.pictureY(py);
 }
 
 DeviceResult SdlInput::mouseState(MouseReading& reading) {

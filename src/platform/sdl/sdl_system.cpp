@@ -1,10 +1,8 @@
 #include "platform/sdl/sdl_system.h"
 
-#include <cstdio>
 #include <string>
 
 #include "common/cp1251.h"
-#include "platform/os_services.h"
 
 namespace vantor::platform::sdl {
 
@@ -102,17 +100,9 @@ void SdlSystem::setSystemCursorPos(int, int) {
 }
 
 void SdlSystem::messageBox(const char* caption, const char* text) {
-    std::string title = cp1251ToUtf8(caption);
-    std::string body = cp1251ToUtf8(text);
-    std::fprintf(stderr, "message box: %s: %s\n", title.c_str(), body.c_str());
-    SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, title.c_str(), body.c_str(), context_.window);
-}
-
-void SdlSystem::launch(const char* command) {
-    std::string line = cp1251ToUtf8(command);
-    std::fprintf(stderr, "launch: %s\n", line.c_str());
-    // The family shell is a separate program; it starts only where one is installed.
-    os::startProgram(line);
+    noteMessageBox(caption, text);
+    SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, cp1251ToUtf8(caption).c_str(), cp1251ToUtf8(text).c_str(),
+                             context_.window);
 }
 
 }  // namespace vantor::platform::sdl

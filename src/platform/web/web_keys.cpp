@@ -64,16 +64,9 @@ uint8_t familyCode(std::string_view code) {
 // ("Shift", "ArrowUp") or holds more than one character.
 bool singleCodePoint(std::string_view utf8, char32_t& codePoint) {
     if (utf8.empty()) return false;
-    auto lead = static_cast<uint8_t>(utf8[0]);
-    size_t length = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 0;
-    if (length == 0 || utf8.size() != length) return false;
-    codePoint = length == 1 ? lead : lead & (0x3F >> (length - 1));
-    for (size_t i = 1; i < length; ++i) {
-        auto next = static_cast<uint8_t>(utf8[i]);
-        if ((next & 0xC0) != 0x80) return false;
-        codePoint = codePoint << 6 | (next & 0x3F);
-    }
-    return true;
+    size_t end = 0;
+    codePoint = decodeUtf8(utf8, end);
+    return end == utf8.size() && codePoint != 0xFFFD;
 }
 
 }  // namespace

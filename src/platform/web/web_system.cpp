@@ -2,7 +2,6 @@
 
 #include <emscripten.h>
 
-#include <cstdio>
 
 #include "common/cp1251.h"
 #include "platform/web/stored_file.h"
@@ -49,13 +48,11 @@ std::unique_ptr<File> WebSystem::openFile(const std::string& name, OpenMode mode
 }
 
 void WebSystem::messageBox(const char* caption, const char* text) {
-    std::string title = cp1251ToUtf8(caption);
-    std::string body = cp1251ToUtf8(text);
-    std::fprintf(stderr, "message box: %s: %s\n", title.c_str(), body.c_str());
-    vantor_page_message_box(title.c_str(), body.c_str());
+    noteMessageBox(caption, text);
+    vantor_page_message_box(cp1251ToUtf8(caption).c_str(), cp1251ToUtf8(text).c_str());
 }
 
 // The family shell is a desktop program; the page only says what it would start.
-void WebSystem::launch(const char* command) { std::printf("launch: %s\n", cp1251ToUtf8(command).c_str()); }
+void WebSystem::launch(const char* command) { noteLaunch(command); }
 
 }  // namespace vantor::platform::web

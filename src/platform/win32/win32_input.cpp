@@ -72,8 +72,7 @@ bool Win32Input::overPicture() const {
     POINT at{};
     GetCursorPos(&at);
     ScreenToClient(context_.window, &at);
-    const PictureRect& view = context_.viewport;
-    return at.x >= view.x && at.x < view.x + view.w && at.y >= view.y && at.y < view.y + view.h;
+    return context_.viewport.contains(at.x, at.y);
 }
 
 void Win32Input::letGoOfEverything() {
@@ -97,10 +96,9 @@ DeviceResult Win32Input::mouseState(MouseReading& reading) {
     drainMessages(context_);
     reading = MouseReading{};
     if (!context_.active) return DeviceResult::NotAcquired;
-    const PictureRect& view = context_.viewport;
     reading.absolute = true;
-    reading.x = view.w > 0 ? static_cast<int32_t>(int64_t{x_ - view.x} * 640 / view.w) : 0;
-    reading.y = view.h > 0 ? static_cast<int32_t>(int64_t{y_ - view.y} * 480 / view.h) : 0;
+    reading.x = context_.viewport.pictureX(x_);
+    reading.y = context_.viewport.pictureY(y_);
     for (size_t i = 0; i < 2; ++i) reading.buttons[i] = buttonTaps_.read(i, buttons_[i]) ? 0x80 : 0;
     return DeviceResult::Ok;
 }

@@ -1,7 +1,5 @@
 #include "platform/win32/win32_system.h"
 
-#include <cstdio>
-
 #include "common/cp1251.h"
 #include "platform/os_services.h"
 #include "platform/windows/wide_text.h"
@@ -145,14 +143,8 @@ void Win32System::setSystemCursorPos(int, int) {
 }
 
 void Win32System::messageBox(const char* caption, const char* text) {
-    std::fprintf(stderr, "message box: %s: %s\n", cp1251ToUtf8(caption).c_str(), cp1251ToUtf8(text).c_str());
+    noteMessageBox(caption, text);
     MessageBoxW(context_.window, wideText(text).c_str(), wideText(caption).c_str(), MB_OK | MB_ICONERROR);
-}
-
-void Win32System::launch(const char* command) {
-    std::string line = cp1251ToUtf8(command);
-    std::fprintf(stderr, "launch: %s\n", line.c_str());
-    os::startProgram(line);
 }
 
 }  // namespace vantor::platform::win32

@@ -23,7 +23,6 @@ public:
     void frameDone() override {}
     void setSystemCursorPos(int x, int y) override;
     void messageBox(const char* caption, const char* text) override;
-    void launch(const char* command) override;
 
 private:
     static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
