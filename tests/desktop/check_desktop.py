@@ -4,7 +4,9 @@ driven with xdotool: quick clicks swap pieces, in a window and in full
 screen; a quick click on the menu's resume button resumes even while the
 highlight still sits on NEW GAME; QUIT ends the program with status 0.
 
-usage: check_desktop.py PATH/TO/vantor [SCREENSHOT.png]"""
+usage: check_desktop.py PATH/TO/vantor [SCREENSHOT.png]
+Run the X server with -noreset: one that resets as the first game lets go
+refuses the second game's connection for a moment."""
 import os
 import subprocess
 import sys
@@ -31,14 +33,18 @@ def xdo(*args):
     return subprocess.run(["xdotool", *map(str, args)], capture_output=True, text=True).stdout.strip()
 
 
-def wait_for(what, seconds=20):
+def wait_for(what, seconds=20, waiting_for="", game=None):
     end = time.time() + seconds
     while time.time() < end:
         value = what()
         if value:
             return value
         time.sleep(0.05)
-    raise SystemExit("FAIL: timed out waiting")
+    last = " ".join(game.lines()[-1][:14]) if game and game.lines() else "none"
+    ended = game and game.process.poll() is not None
+    said = game.process.stderr.read() if ended else ""
+    raise SystemExit(f"FAIL: timed out waiting for {waiting_for} (last trace line: {last}; "
+                     f"the game {'ended: ' + said if ended else 'runs'})")
 
 
 class Game:
@@ -47,13 +53,16 @@ class Game:
         env = dict(os.environ, VANTOR_TRACE=self.trace, VANTOR_HOME=folder + "/")
         self.process = subprocess.Popen([program, *extra, "Q"], cwd=folder, env=env,
                                         stderr=subprocess.PIPE, text=True)
-        self.window = wait_for(lambda: xdo("search", "--name", "^TIDEWELL$").split("\n")[0])
-        xdo("windowfocus", self.window)
-        self.place()
+        wait_for(self.window, waiting_for="the window", game=self)
+
+    # Looked up at each use: SDL may make its window afresh as it sets up drawing.
+    @staticmethod
+    def window():
+        return xdo("search", "--name", "^TIDEWELL$").split("\n")[0]
 
     def place(self):
-        geometry = dict(line.strip().split(": ", 1) for line in
-                        xdo("getwindowgeometry", self.window).split("\n")[1:])
+        said = xdo("getwindowgeometry", self.window())
+        geometry = dict(line.strip().split(": ", 1) for line in said.split("\n")[1:])
         x, y = map(int, geometry["Position"].split(" ")[0].split(","))
         w, h = map(int, geometry["Geometry"].split("x"))
         self.scale = max(1, min(w // 640, h // 480))
@@ -78,15 +87,20 @@ class Game:
 
     def reach_play(self):
         # The opening leaves two trace lines; the table waits for a key.
-        while len(self.lines()) < 10:
+        def playing():
+            xdo("windowfocus", self.window())
             xdo("key", "space")
             time.sleep(0.7)
+            return len(self.lines()) >= 10
+        wait_for(playing, 40, "the play screen", self)
+        # Only now has the window surely taken its final place and size.
+        return self.place()
 
     def idle_board(self):
         def idle():
             last = self.lines()[-1]
             return last if last[7] == IDLE and last[13] == "0" else None
-        return wait_for(idle)
+        return wait_for(idle, waiting_for="an idle board", game=self)
 
     def swap_once(self):
         cells = self.idle_board()[18]
@@ -108,7 +122,8 @@ class Game:
         self.point(first)
         time.sleep(seconds)
         self.click(last)
-        done = wait_for(lambda: [l for l in self.lines()[seen:] if l[6] != "-"])
+        done = wait_for(lambda: [l for l in self.lines()[seen:] if l[6] != "-"],
+                        waiting_for="the menu's result", game=self)
         return done[0][6]
 
     def end(self):
@@ -131,8 +146,7 @@ def main():
         with tempfile.TemporaryDirectory() as folder:
             game = Game(program, folder, mode)
             name = "a window" if mode else "full screen"
-            w, h = game.place()
-            game.reach_play()
+            w, h = game.reach_play()
             swaps = sum(game.swap_once() for _ in range(5))
             check(swaps == 5, f"{name} ({w}x{h}): {swaps} of 5 quick-click swaps")
             if mode:
