@@ -16,6 +16,8 @@ void vantor_page_frame_done();
 void vantor_page_message_box(const char* caption, const char* text);
 // Starts and stops delivering the page's keyboard, pointer and focus events.
 void vantor_page_listen(int on);
+// Offers the on-screen keyboard (a name is being typed) or takes it away.
+void vantor_page_offer_keyboard(int on);
 
 // Whether the page's canvas can be drawn on.
 int vantor_canvas_open();
