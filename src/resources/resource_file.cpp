@@ -17,4 +17,17 @@ bool ResourceFile::commit() { return file_ && file_->commit(); }
 bool ResourceFile::truncate() { return file_ && file_->truncate(); }
 void ResourceFile::close() { file_.reset(); }
 
+std::string ResourceFile::failure() const {
+    using platform::OpenError;
+    if (file_) return file_->failure();
+    switch (error_) {
+    case OpenError::NotFound: return "no such file or folder";
+    case OpenError::AccessDenied: return "it or its folder is read-only";
+    case OpenError::SharingViolation: return "another program holds it";
+    case OpenError::Other: return "it cannot be opened";
+    case OpenError::None: break;
+    }
+    return {};
+}
+
 }  // namespace vantor

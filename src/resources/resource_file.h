@@ -25,6 +25,8 @@ public:
     void close();
     bool isOpen() const { return file_ != nullptr; }
     platform::OpenError lastError() const { return error_; }
+    // Why the last open, write, truncate or commit failed, in words.
+    std::string failure() const;
 
 private:
     std::unique_ptr<platform::File> file_;
