@@ -20,6 +20,8 @@ var LibraryVantor = {
     storedFolder: '/home/web_user/.local/share',
     storing: [],          // the answers of the syncs under way
     unsaved: false,       // a store failed: the files in memory are newer
+    failure: '',          // why the last sync failed
+    failureText: 0,       // that, for the program
     persistAsked: false,
 
     hooks: function() { return Module['page'] || {}; },
@@ -271,6 +273,7 @@ var LibraryVantor = {
     },
 
     storageFailed: function(error) {
+      Page.failure = String(error.message || error).replace(/\.$/, '');
       if (Page.storageWarned) return;
       Page.storageWarned = true;
       err('the browser\'s storage failed (' + (error.message || error) + '); scores last until the page closes');
@@ -424,6 +427,7 @@ var LibraryVantor = {
       var store = function(then) {
         FS.syncfs(false, function(error) {
           Page.unsaved = !!error;
+          if (!error) Page.failure = '';
           if (error) Page.storageFailed(error); else Page.askToPersist();
           then(error);
         });
@@ -431,6 +435,7 @@ var LibraryVantor = {
       var read = function() {
         FS.syncfs(true, function(error) {
           folders.forEach(function(folder) { FS.mkdirTree(folder); });
+          if (!error) Page.failure = '';
           if (error) Page.storageFailed(error);
           wakeUp(error ? 0 : 1);
         });
@@ -439,6 +444,13 @@ var LibraryVantor = {
       else if (Page.unsaved) store(function(error) { if (error) wakeUp(1); else read(); });
       else read();
     });
+  },
+
+  vantor_storage_failure__deps: ['$Page', 'malloc', 'free'],
+  vantor_storage_failure: function() {
+    if (Page.failureText) _free(Page.failureText);
+    Page.failureText = allocateUTF8(Page.failure);
+    return Page.failureText;
   },
 };
 

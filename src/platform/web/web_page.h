@@ -45,5 +45,8 @@ void vantor_storage_unlock(int lock);
 // Reads the stored files afresh (populate) or stores them (save); waits.
 // False when the storage could not be reached.
 int vantor_storage_sync(int populate);
+// Why the last failed sync failed, in the browser's words (UTF-8; valid
+// until the next call).
+const char* vantor_storage_failure();
 
 }  // extern "C"
