@@ -14,6 +14,7 @@ const path = require('path');
 const zlib = require('zlib');
 const { decodePng, colourCount } = require('./png.js');
 const { cellAnchors, parseTrace, gameOver, groupCells, removableCell, swapPair, PHASE, RESTING } = require('./game.js');
+const { KnownDevices } = require('puppeteer-core');
 const b = require('./browser.js');
 
 const folder = path.resolve(process.argv[2] || 'build-web');
@@ -486,6 +487,16 @@ step('storage that cannot be used: the game plays and the page says scores will 
     assert.deepStrictEqual(page.consoleLines.filter((line) => line.startsWith('page error')), [], name);
     await page.close();
   }
+});
+
+step('on a touch screen the cover says Tap and leaves out keyboard hints', async () => {
+  const page = await session.browser.newPage();
+  await page.emulate(KnownDevices['Pixel 5 landscape']);
+  await page.goto(session.url);
+  await page.waitForSelector('#cover:not([hidden])');
+  const words = await page.$eval('#cover', (cover) => cover.innerText.replace(/\s+/g, ' ').trim());
+  assert.strictEqual(words, 'VANTOR Tap to start Sound starts with your tap. Full screen: the button at the top right.');
+  await page.close();
 });
 
 // Fresh, on a copy of the build: the first visit's bytes on the wire, the
