@@ -216,8 +216,10 @@ var LibraryVantor = {
       });
     },
 
+    reason: function(error) { return String(error.message || error).replace(/\.$/, ''); },
+
     noStorage: function(reason) {
-      var text = 'Scores will not be kept after this page closes: ' + String(reason.message || reason).replace(/\.$/, '') + '.';
+      var text = 'Scores will not be kept after this page closes: ' + Page.reason(reason) + '.';
       err(text);
       if (Page.hooks().notice) Page.hooks().notice(text);
     },
@@ -226,7 +228,7 @@ var LibraryVantor = {
     // disk fails it at the commit), and takes a failed opening for an open
     // database. Every sync, the program's own and those of fsync, is made to
     // answer once: with an error when the storage fails, gives up or stays
-    // silent too long.
+    // silent for 10 s.
     watchStorage: function() {
       if (IDBFS.watched) return;
       IDBFS.watched = true;
@@ -272,11 +274,12 @@ var LibraryVantor = {
       db.addEventListener('close', function() { delete IDBFS.dbs[name]; });
     },
 
-    storageFailed: function(error) {
-      Page.failure = String(error.message || error).replace(/\.$/, '');
-      if (Page.storageWarned) return;
+    // How a sync went: the reason for the program, once a line on the console.
+    storageAnswered: function(error) {
+      Page.failure = error ? Page.reason(error) : '';
+      if (!error || Page.storageWarned) return;
       Page.storageWarned = true;
-      err('the browser\'s storage failed (' + (error.message || error) + '); scores last until the page closes');
+      err('the browser\'s storage failed (' + Page.failure + '); scores last until the page closes');
     },
 
     // Once a score is stored, the browser is asked not to clear it when short of space.
@@ -427,16 +430,15 @@ var LibraryVantor = {
       var store = function(then) {
         FS.syncfs(false, function(error) {
           Page.unsaved = !!error;
-          if (!error) Page.failure = '';
-          if (error) Page.storageFailed(error); else Page.askToPersist();
+          Page.storageAnswered(error);
+          if (!error) Page.askToPersist();
           then(error);
         });
       };
       var read = function() {
         FS.syncfs(true, function(error) {
           folders.forEach(function(folder) { FS.mkdirTree(folder); });
-          if (!error) Page.failure = '';
-          if (error) Page.storageFailed(error);
+          Page.storageAnswered(error);
           wakeUp(error ? 0 : 1);
         });
       };
