@@ -1,6 +1,6 @@
 // Makes DATA30.RES, kelvo.res and the Windows program icon vantor.ico in a
 // folder; with --sheet, a contact sheet of every picture and sound instead;
-// with --icons, the desktop icons (vantor-SIZE.png).
+// with --icons, the desktop icons (vantor-SIZE.png, vantor-maskable-SIZE.png).
 #include <cstdio>
 #include <string>
 
@@ -25,7 +25,10 @@ bool writeIcons(const resbuild::Data30Art& art, const std::string& dir) {
         std::string path = dir + "/vantor-" + std::to_string(size) + ".png";
         ok = vantor::writeRgbaPng(path, size, size, resbuild::desktopIcon(art, size).data()) && ok;
     }
-    return ok;
+    int size = resbuild::kMaskableIconSize;
+    std::string path = dir + "/vantor-maskable-" + std::to_string(size) + ".png";
+    auto maskable = resbuild::desktopIcon(art, size, resbuild::IconShape::Maskable);
+    return vantor::writeRgbaPng(path, size, size, maskable.data()) && ok;
 }
 
 }  // namespace
