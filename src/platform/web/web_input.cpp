@@ -20,8 +20,9 @@ int32_t pictureCoordinate(double at, double shown, int size) {
 
 }  // namespace
 
-WebInput::WebInput(std::function<double()> now, std::function<void()> yieldToPage)
-    : now_(std::move(now)), yieldToPage_(std::move(yieldToPage)) {}
+WebInput::WebInput(std::function<double()> now, std::function<void()> yieldToPage,
+                   std::function<GamepadState()> gamepads)
+    : now_(std::move(now)), yieldToPage_(std::move(yieldToPage)), gamepads_(std::move(gamepads)) {}
 
 void WebInput::key(uint8_t code, bool down) {
     if (code == 0 || !focused_) return;

@@ -34,7 +34,9 @@ class WebInput final : public Input {
 public:
     // now: the page's clock in milliseconds. yieldToPage: lets the page
     // deliver waiting events (the game may wait for keys without a frame).
-    WebInput(std::function<double()> now, std::function<void()> yieldToPage);
+    // gamepads: the page's gamepads as they are now.
+    WebInput(std::function<double()> now, std::function<void()> yieldToPage,
+             std::function<GamepadState()> gamepads = nullptr);
 
     void key(uint8_t code, bool down);
     void pointer(const PointerEvent& event);
@@ -48,6 +50,7 @@ public:
     DeviceResult mouseState(MouseReading& reading) override;
     DeviceResult acquireKeyboard() override;
     DeviceResult acquireMouse() override;
+    GamepadState gamepadState() override { return gamepads_ ? gamepads_() : GamepadState{}; }
     void close() override {}
 
 private:
@@ -59,6 +62,7 @@ private:
 
     std::function<double()> now_;
     std::function<void()> yieldToPage_;
+    std::function<GamepadState()> gamepads_;
     bool focused_ = false;
 
     uint8_t held_[256] = {};

@@ -16,6 +16,9 @@ void vantor_page_frame_done();
 void vantor_page_message_box(const char* caption, const char* text);
 // Starts and stops delivering the page's keyboard, pointer and focus events.
 void vantor_page_listen(int on);
+// Reads the connected gamepads afresh: up to most snapshots, each laid out
+// as GamepadSnapshot::kNumbers numbers; how many were written.
+int vantor_page_gamepads(double* numbers, int most);
 
 // Whether the page's canvas can be drawn on.
 int vantor_canvas_open();
