@@ -2,7 +2,9 @@
 """Plays the sdl build as a person would, on an X display (Xvfb will do),
 driven with xdotool: quick clicks swap pieces, in a window and in full
 screen; a quick click on the menu's resume button resumes even while the
-highlight still sits on NEW GAME; QUIT ends the program with status 0.
+highlight still sits on NEW GAME, and at once after the MENU button opened
+the menu, clicked or tapped (the pointer jumps); the arrows and Enter swap
+two pieces with the mouse left alone; QUIT ends the program with status 0.
 
 usage: check_desktop.py PATH/TO/vantor [SCREENSHOT.png]
 Run the X server with -noreset: one that resets as the first game lets go
@@ -114,14 +116,49 @@ class Game:
         time.sleep(1.0)
         return any(line[7] == SWAPPING for line in self.lines()[seen:])
 
+    def click_at_once(self, spot, pause):
+        """The pointer goes there and clicks within about a frame; with no
+        pause it jumps and clicks at once, as a tablet's tap."""
+        xdo("mousemove", self.origin[0] + spot[0] * self.scale + self.scale // 2,
+            self.origin[1] + spot[1] * self.scale + self.scale // 2, "sleep", pause, "click", "1")
+
+    def key_swap(self):
+        """Two pieces swapped with the arrows and Enter; the ring starts on the first cell."""
+        cells = self.idle_board()[18]
+        resting = [i for i in range(65) if cells[2 * i] == "1"]
+        a = resting[0]
+        b = next(i for i in resting if cells[2 * i + 1] != cells[2 * a + 1])
+        seen = len(self.lines())
+        keys, at = ["Right"], 0  # the first key shows the ring
+        for cell in (a, b):
+            across = (cell // 5 - at // 5) % 13
+            keys += ["Right"] * across if across <= 6 else ["Left"] * (13 - across)
+            rows = cell % 5 - at % 5
+            keys += ["Up" if rows > 0 else "Down"] * abs(rows) + ["Return"]
+            at = cell
+        xdo("key", "--delay", "120", *keys)
+        time.sleep(1.0)
+        frames = self.lines()[seen:]
+        pressed = {(int(f[1]), int(f[2])) for f in frames if f[3] == "1"}
+        return any(f[7] == SWAPPING for f in frames) and {CELLS[a], CELLS[b]} <= pressed
+
     def menu_result(self, first, last, seconds):
+        """The menu opened with its button; the pointer rests on first (if
+        any) for seconds, then clicks last. Without first, seconds is the
+        pause of a click at once, made when the menu has slid in (36 frames)
+        and stands half way through a 12-frame highlight cycle, so that a
+        highlight following the pointer could not be there in time."""
         self.idle_board()
         seen = len(self.lines())
         self.click(MENU_BUTTON)
-        time.sleep(2.0)  # the menu slides in
-        self.point(first)
-        time.sleep(seconds)
-        self.click(last)
+        if first:
+            time.sleep(2.0)  # the menu slides in
+            self.point(first)
+            time.sleep(seconds)
+            self.click(last)
+        else:
+            time.sleep(1.75)
+            self.click_at_once(last, seconds)
         done = wait_for(lambda: [l for l in self.lines()[seen:] if l[6] != "-"],
                         waiting_for="the menu's result", game=self)
         return done[0][6]
@@ -152,6 +189,11 @@ def main():
             if mode:
                 result = game.menu_result(NEW_GAME, RESUME, 1.0)
                 check(result == "3", f"a quick click on RESUME with NEW GAME highlighted: result {result}")
+                result = game.menu_result(None, RESUME, 0.04)
+                check(result == "3", f"a click on RESUME at once after the MENU button: result {result}")
+                result = game.menu_result(None, RESUME, 0)
+                check(result == "3", f"a tap on RESUME at once after the MENU button: result {result}")
+                check(game.key_swap(), "the arrows and Enter swap two pieces")
             if len(sys.argv) > 2 and not mode:
                 subprocess.run(["import", "-window", "root", sys.argv[2]])
             result = game.menu_result(QUIT, QUIT, 1.0)
