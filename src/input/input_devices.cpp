@@ -114,18 +114,21 @@ void InputDevices::countHeldPolls() {
     }
 }
 
+// Unread, every key is up; the counts stay, so that a key or button held
+// while the game was away is no new press when it comes back.
 void InputDevices::PollKeyboard() {
-    if (readKeyboard()) {
-        readGamepads();
-    } else {
+    if (!readKeyboard()) {
         std::memset(keyState, 0, sizeof keyState);
-        pads_ = platform::GamepadState{};
+        return;
     }
+    readGamepads();
     countHeldPolls();
 }
 
+bool InputDevices::keyPressed(uint8_t key) const { return keyState[key] && heldPolls[key] == 1; }
+
 bool InputDevices::keyRepeats(uint8_t key) const {
-    if (heldPolls[key] == 0) return false;
+    if (!keyState[key]) return false;
     if (heldPolls[key] == 1) return true;
     return repeatsBy(pressTick_[key], pollTick_) > repeatsBy(pressTick_[key], previousPollTick_);
 }

@@ -57,13 +57,13 @@ public:
     void emptyRing();
 
     // The key went down at the last keyboard poll.
-    bool keyPressed(uint8_t key) const { return heldPolls[key] == 1; }
+    bool keyPressed(uint8_t key) const;
     // It went down, or it has been held long enough to repeat, as a held
     // key types again: after 400 ms, then every 120 ms.
     bool keyRepeats(uint8_t key) const;
 
     uint8_t keyState[256] = {};
-    uint16_t heldPolls[256] = {};  // keyboard polls in a row each key has been held
+    uint16_t heldPolls[256] = {};  // keyboard polls in a row each key has been held (read ones)
     MouseState mouse;
     CharRing ring;
     Recorder recorder;

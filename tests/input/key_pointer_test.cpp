@@ -64,7 +64,7 @@ TEST_F(KeyPointerTest, KeysPressThroughTheGamesPointerUntilTheMouseStirs) {
 }
 
 TEST_F(KeyPointerTest, AControllerIsKeysWhileTheKeyboardCountsAndATypesEnter) {
-    start("0 pad a right\n1 pad a\n2 pad\n3 stick -20000 0\n4 stick 0 0\n4 pad a\n");
+    start("0 pad a right\n1 pad a\n2 pad\n3 stick -20000 0\n4 stick 0 0\n4 pad a\n7 pad\n8 pad a\n");
     inputDevices.setCapture(true);
     frame();
     EXPECT_NE(inputDevices.keyState[DIK_RETURN], 0);
@@ -79,14 +79,22 @@ TEST_F(KeyPointerTest, AControllerIsKeysWhileTheKeyboardCountsAndATypesEnter) {
     frame();
     EXPECT_NE(inputDevices.keyState[DIK_LEFT], 0);
 
-    setFault("keyboard-unacquired", true);  // in the background
+    frame();
+    ASSERT_TRUE(inputDevices.keyPressed(DIK_RETURN));
+    EXPECT_EQ(inputDevices.takeChar(), 13);
+    setFault("keyboard-unacquired", true);  // in the background, A held
     setFault("keyboard-acquire", true);
     frame();
     EXPECT_TRUE(inputDevices.NoKeyDown());
-    EXPECT_EQ(inputDevices.takeChar(), 0);
+    EXPECT_FALSE(inputDevices.keyPressed(DIK_RETURN));
     platform::headless::clearFaults();
-    frame();  // back: A counts as newly pressed
+    frame();  // back with A still held: no new press, no second Enter
     EXPECT_NE(inputDevices.keyState[DIK_RETURN], 0);
+    EXPECT_FALSE(inputDevices.keyPressed(DIK_RETURN));
+    EXPECT_EQ(inputDevices.takeChar(), 0);
+    frame();
+    frame();  // let go, then down again
+    EXPECT_TRUE(inputDevices.keyPressed(DIK_RETURN));
     EXPECT_EQ(inputDevices.takeChar(), 13);
 }
 

@@ -242,7 +242,8 @@ step('a gamepad moves the ring, swaps two pieces and opens the menu', async () =
   const [one, other] = swapPair(before);
   await press(PAD.right);   // the ring shows on the first cell
   let at = 0;
-  for (const cell of [one, other]) {
+  // The touch's tap may have left a piece selected: A on it lets it go first.
+  for (const cell of before.selected >= 0 ? [before.selected, one, other] : [one, other]) {
     for (const button of dpadPath(at, cell)) await press(button);
     await first.evaluate(() => { window.pad.buttons[0] = { pressed: true, value: 1 }; });
     await b.waitFrames(first, 3);
