@@ -1,5 +1,7 @@
 #include "platform/win32/win32_gamepad.h"
 
+#include <initializer_list>
+
 namespace vantor::platform::win32 {
 namespace {
 
