@@ -4,7 +4,7 @@
 #                              and build-win/vantor-windows-x64.zip
 #   scripts/windows.sh test    build, then under wine: the test programs, the
 #                              replays against the native build, a smoke test
-#                              of the window on Xvfb
+#                              of the window on Xvfb (with a swap made by keys)
 #   scripts/windows.sh bench   build, then the frame pacing of the window under wine
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -95,7 +95,8 @@ replay() {
 }
 
 # Starts the window under wine on a virtual screen, clicks through to the
-# play screen, takes a screenshot, closes the window and wants status 0.
+# play screen, takes a screenshot, swaps two pieces with the arrow keys and
+# Enter, closes the window and wants status 0.
 smoke() {
     local dir="$root/build-win/smoke"
     rm -rf "$dir" && mkdir -p "$dir"
@@ -116,7 +117,7 @@ smoke() {
 smoke_inside() {
     local dir=$1
     cd "$dir"
-    VANTOR_HOME="" VANTOR_WINDOW=1 "$wine" ./vantor.exe >run.log 2>&1 &
+    VANTOR_HOME="" VANTOR_WINDOW=1 VANTOR_TRACE=trace.txt "$wine" ./vantor.exe >run.log 2>&1 &
     game=$!
     # A failing check leaves no game behind.
     trap 'kill "$game" 2>/dev/null || true' EXIT
@@ -146,12 +147,14 @@ smoke_inside() {
     local colours
     colours=$(identify -format '%k' window.png)
     [ "$colours" -ge 100 ] || fail "smoke: the screenshot has only $colours colours"
+    # The arrows and Enter alone swap two pieces, the mouse resting where it clicked.
+    "$root/tests/desktop/check_desktop.py" --key-swap trace.txt || fail "smoke: no swap with the keys"
     xdotool key --window "$window" alt+F4
     local status=0
     wait "$game" || status=$?
     [ "$status" -eq 0 ] || fail "smoke: closing the window ended the program with status $status"
     grep -q "launch: TIDEWELL.EXE P" run.log || fail "smoke: the program did not end normally"
-    echo "smoke: a 640x480 window with $colours colours showed the play screen and closed with status 0"
+    echo "smoke: a 640x480 window with $colours colours showed the play screen, swapped two pieces with the keys and closed with status 0"
 }
 
 frame_pacing() {

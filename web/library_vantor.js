@@ -328,6 +328,26 @@ var LibraryVantor = {
     if (Page.hooks().offerKeyboard) Page.hooks().offerKeyboard(!!on);
   },
 
+  // The connected gamepads, read afresh, as GamepadSnapshot lays them out
+  // (22 numbers each); the game asks once a frame, with the keyboard.
+  vantor_page_gamepads: function(numbers, most) {
+    var pads = typeof navigator !== 'undefined' && navigator.getGamepads ? navigator.getGamepads() : [];
+    var count = 0;
+    for (var i = 0; i < pads.length && count < most; i++) {
+      var pad = pads[i];
+      if (!pad || !pad.connected) continue;
+      var at = (numbers >> 3) + count * 22;
+      HEAPF64[at] = pad.mapping === 'standard' ? 1 : 0;
+      for (var b = 0; b < 17; b++) {
+        var button = pad.buttons[b];
+        HEAPF64[at + 1 + b] = !button ? 0 : button.pressed ? 1 : Number(button.value) || 0;
+      }
+      for (var a = 0; a < 4; a++) HEAPF64[at + 18 + a] = Number(pad.axes[a]) || 0;
+      count++;
+    }
+    return count;
+  },
+
   vantor_canvas_open__deps: ['$Page'],
   vantor_canvas_open: function() {
     var canvas = Module['canvas'];

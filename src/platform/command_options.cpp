@@ -55,7 +55,13 @@ constexpr const char* kUsage =
     "Failures for --fail: window vdp input keyboard mouse sound sound-buffer\n"
     "sound-lock sound-restore sound-lost cd-time-format surface-busy surface-lost\n"
     "surface-restore keyboard-lost keyboard-unacquired keyboard-acquire mouse-lost\n"
-    "mouse-unacquired mouse-acquire.\n";
+    "mouse-unacquired mouse-acquire.\n"
+    "\n"
+    "Without a mouse: the arrows move a ring over the wheel (Left and Right round\n"
+    "it, Up outward), Space or Enter is the left button on its cell, Delete or X\n"
+    "the right one; in the menu Up and Down pick a button and Enter takes it. A\n"
+    "game controller: D-pad or left stick to move, A the left button, B or X the\n"
+    "right one, Start the menu, Back as Escape, the shoulders the speed.\n";
 
 const Option* find(const std::string& name) {
     for (const Option& option : kOptions)

@@ -2,9 +2,13 @@
 """Plays the sdl build as a person would, on an X display (Xvfb will do),
 driven with xdotool: quick clicks swap pieces, in a window and in full
 screen; a quick click on the menu's resume button resumes even while the
-highlight still sits on NEW GAME; QUIT ends the program with status 0.
+highlight still sits on NEW GAME, and at once after the MENU button opened
+the menu, clicked or tapped (the pointer jumps); the arrows and Enter swap
+two pieces with the mouse left alone; QUIT ends the program with status 0.
 
 usage: check_desktop.py PATH/TO/vantor [SCREENSHOT.png]
+       check_desktop.py --key-swap TRACE   the arrows and Enter swap two pieces in
+                                           the focused game that writes TRACE
 Run the X server with -noreset: one that resets as the first game lets go
 refuses the second game's connection for a moment."""
 import os
@@ -41,15 +45,55 @@ def wait_for(what, seconds=20, waiting_for="", game=None):
             return value
         time.sleep(0.05)
     last = " ".join(game.lines()[-1][:14]) if game and game.lines() else "none"
-    ended = game and game.process.poll() is not None
+    ended = game and hasattr(game, "process") and game.process.poll() is not None
     said = game.process.stderr.read() if ended else ""
     raise SystemExit(f"FAIL: timed out waiting for {waiting_for} (last trace line: {last}; "
                      f"the game {'ended: ' + said if ended else 'runs'})")
 
 
-class Game:
+class Watched:
+    """A running game seen through its play-frame trace."""
+    def __init__(self, trace):
+        self.trace = trace
+
+    def lines(self):
+        try:
+            with open(self.trace) as f:
+                return [line.split() for line in f.read().splitlines()]
+        except FileNotFoundError:
+            return []
+
+    def idle_board(self):
+        def idle():
+            last = self.lines()[-1]
+            return last if last[7] == IDLE and last[13] == "0" else None
+        return wait_for(idle, waiting_for="an idle board", game=self)
+
+    def key_swap(self):
+        """Two pieces swapped with the arrows and Enter, sent to the focused
+        window; the ring starts on the first cell."""
+        cells = self.idle_board()[18]
+        resting = [i for i in range(65) if cells[2 * i] == "1"]
+        a = resting[0]
+        b = next(i for i in resting if cells[2 * i + 1] != cells[2 * a + 1])
+        seen = len(self.lines())
+        keys, at = ["Right"], 0  # the first key shows the ring
+        for cell in (a, b):
+            across = (cell // 5 - at // 5) % 13
+            keys += ["Right"] * across if across <= 6 else ["Left"] * (13 - across)
+            rows = cell % 5 - at % 5
+            keys += ["Up" if rows > 0 else "Down"] * abs(rows) + ["Return"]
+            at = cell
+        xdo("key", "--delay", "120", *keys)
+        time.sleep(1.0)
+        frames = self.lines()[seen:]
+        pressed = {(int(f[1]), int(f[2])) for f in frames if f[3] == "1"}
+        return any(f[7] == SWAPPING for f in frames) and {CELLS[a], CELLS[b]} <= pressed
+
+
+class Game(Watched):
     def __init__(self, program, folder, extra):
-        self.trace = os.path.join(folder, "trace.txt")
+        super().__init__(os.path.join(folder, "trace.txt"))
         env = dict(os.environ, VANTOR_TRACE=self.trace, VANTOR_HOME=folder + "/")
         self.process = subprocess.Popen([program, *extra, "Q"], cwd=folder, env=env,
                                         stderr=subprocess.PIPE, text=True)
@@ -68,13 +112,6 @@ class Game:
         self.scale = max(1, min(w // 640, h // 480))
         self.origin = (x + (w - 640 * self.scale) // 2, y + (h - 480 * self.scale) // 2)
         return w, h
-
-    def lines(self):
-        try:
-            with open(self.trace) as f:
-                return [line.split() for line in f.read().splitlines()]
-        except FileNotFoundError:
-            return []
 
     def point(self, spot):
         xdo("mousemove", self.origin[0] + spot[0] * self.scale + self.scale // 2,
@@ -96,12 +133,6 @@ class Game:
         # Only now has the window surely taken its final place and size.
         return self.place()
 
-    def idle_board(self):
-        def idle():
-            last = self.lines()[-1]
-            return last if last[7] == IDLE and last[13] == "0" else None
-        return wait_for(idle, waiting_for="an idle board", game=self)
-
     def swap_once(self):
         cells = self.idle_board()[18]
         resting = [i for i in range(65) if cells[2 * i] == "1"]
@@ -114,14 +145,29 @@ class Game:
         time.sleep(1.0)
         return any(line[7] == SWAPPING for line in self.lines()[seen:])
 
+    def click_at_once(self, spot, pause):
+        """The pointer goes there and clicks within about a frame; with no
+        pause it jumps and clicks at once, as a tablet's tap."""
+        xdo("mousemove", self.origin[0] + spot[0] * self.scale + self.scale // 2,
+            self.origin[1] + spot[1] * self.scale + self.scale // 2, "sleep", pause, "click", "1")
+
     def menu_result(self, first, last, seconds):
+        """The menu opened with its button; the pointer rests on first (if
+        any) for seconds, then clicks last. Without first, seconds is the
+        pause of a click at once, made when the menu has slid in (36 frames)
+        and stands half way through a 12-frame highlight cycle, so that a
+        highlight following the pointer could not be there in time."""
         self.idle_board()
         seen = len(self.lines())
         self.click(MENU_BUTTON)
-        time.sleep(2.0)  # the menu slides in
-        self.point(first)
-        time.sleep(seconds)
-        self.click(last)
+        if first:
+            time.sleep(2.0)  # the menu slides in
+            self.point(first)
+            time.sleep(seconds)
+            self.click(last)
+        else:
+            time.sleep(1.75)
+            self.click_at_once(last, seconds)
         done = wait_for(lambda: [l for l in self.lines()[seen:] if l[6] != "-"],
                         waiting_for="the menu's result", game=self)
         return done[0][6]
@@ -141,6 +187,9 @@ def check(condition, what):
 
 
 def main():
+    if sys.argv[1] == "--key-swap":
+        check(Watched(sys.argv[2]).key_swap(), "the arrows and Enter swap two pieces")
+        return
     program = os.path.abspath(sys.argv[1])
     for mode in (["--window"], []):
         with tempfile.TemporaryDirectory() as folder:
@@ -152,6 +201,11 @@ def main():
             if mode:
                 result = game.menu_result(NEW_GAME, RESUME, 1.0)
                 check(result == "3", f"a quick click on RESUME with NEW GAME highlighted: result {result}")
+                result = game.menu_result(None, RESUME, 0.04)
+                check(result == "3", f"a click on RESUME at once after the MENU button: result {result}")
+                result = game.menu_result(None, RESUME, 0)
+                check(result == "3", f"a tap on RESUME at once after the MENU button: result {result}")
+                check(game.key_swap(), "the arrows and Enter swap two pieces")
             if len(sys.argv) > 2 and not mode:
                 subprocess.run(["import", "-window", "root", sys.argv[2]])
             result = game.menu_result(QUIT, QUIT, 1.0)

@@ -304,6 +304,69 @@ async function twoFingerTap(page, frame, cell) {
   throw new Error('no place off the group for the second finger');
 }
 
+// The standard gamepad's buttons the game uses.
+const PAD = { a: 0, b: 1, back: 8, start: 9, up: 12, down: 13, left: 14, right: 15 };
+
+// The D-pad presses that take the ring from one cell to another: round the
+// wheel the short way, then along the spoke.
+function dpadPath(from, to) {
+  const ROWS = 5, COLUMNS = 13;
+  const across = ((Math.floor(to / ROWS) - Math.floor(from / ROWS)) % COLUMNS + COLUMNS) % COLUMNS;
+  const path = across <= COLUMNS / 2 ? Array(across).fill(PAD.right) : Array(COLUMNS - across).fill(PAD.left);
+  const rows = to % ROWS - from % ROWS;
+  return path.concat(Array(Math.abs(rows)).fill(rows > 0 ? PAD.up : PAD.down));
+}
+
+step('a gamepad moves the ring, swaps two pieces and opens the menu', async () => {
+  await first.evaluate(() => {
+    window.pad = { connected: true, mapping: 'standard', axes: [0, 0, 0, 0],
+                   buttons: Array.from({ length: 17 }, () => ({ pressed: false, value: 0 })) };
+    Object.defineProperty(navigator, 'getGamepads', { configurable: true, value: () => [null, window.pad] });
+  });
+  // Held for a few frames by the clock: the game may wait for it without frames.
+  const press = async (button) => {
+    await first.evaluate((i) => { window.pad.buttons[i] = { pressed: true, value: 1 }; }, button);
+    await b.sleep(120);
+    await first.evaluate((i) => { window.pad.buttons[i] = { pressed: false, value: 0 }; }, button);
+    await b.waitFrames(first, 2);
+  };
+  const before = await idleBoard(first);
+  const [one, other] = swapPair(before);
+  await press(PAD.right);   // the ring shows on the first cell
+  let at = 0;
+  // The touch's tap may have left a piece selected: A on it lets it go first.
+  for (const cell of before.selected >= 0 ? [before.selected, one, other] : [one, other]) {
+    for (const button of dpadPath(at, cell)) await press(button);
+    await first.evaluate(() => { window.pad.buttons[0] = { pressed: true, value: 1 }; });
+    await b.waitFrames(first, 3);
+    if (cell === one) await screenshot(first, 'gamepad-ring');
+    await first.evaluate(() => { window.pad.buttons[0] = { pressed: false, value: 0 }; });
+    at = cell;
+  }
+  let frames = [];
+  while (!frames.some((f) => f.phase === PHASE.swapping)) {
+    await b.waitFrames(first, 2);
+    frames = (await trace(first)).filter((f) => f.frame > before.frame);
+  }
+  for (const cell of [one, other])
+    assert.ok(frames.some((f) => f.left && f.x === anchors[cell][0] && f.y === anchors[cell][1]),
+              `A did not press on cell ${cell}`);
+  const idle = await idleBoard(first);
+  await press(PAD.start);
+  await b.waitFrames(first, 45);   // the menu slides in
+  await screenshot(first, 'gamepad-menu');
+  await press(PAD.back);   // as Escape: RESUME
+  for (;;) {
+    const after = (await trace(first)).filter((f) => f.frame > idle.frame);
+    if (after.some((f) => f.menu !== null)) {
+      assert.ok(after.some((f) => f.keys & 2 && f.menu === 3), 'Start did not open the menu, or Back did not resume');
+      break;
+    }
+    await b.waitFrames(first, 2);
+  }
+  await first.evaluate(() => { delete navigator.getGamepads; });
+});
+
 // Swaps that build groups and the right button removing them (the first
 // time by a two-finger tap), three times at most, then swaps that fill the board.
 step('a whole game is played to its end, removing the groups it makes', async (t) => {

@@ -59,11 +59,17 @@ SdlInput::SdlInput(Context& context) : context_(context) {
     context_.eventHooks.push_back([this](const SDL_Event& event) { onEvent(event); });
 }
 
+bool SdlInput::create() {
+    gamepad_.open();
+    return true;
+}
+
 bool SdlInput::focused() const {
     return context_.window && (SDL_GetWindowFlags(context_.window) & SDL_WINDOW_INPUT_FOCUS);
 }
 
 void SdlInput::onEvent(const SDL_Event& event) {
+    gamepad_.onEvent(event);
     switch (event.type) {
     case SDL_MOUSEBUTTONDOWN:
         if (event.button.button == SDL_BUTTON_LEFT) buttons_.press(0);

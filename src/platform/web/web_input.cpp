@@ -21,8 +21,11 @@ int32_t pictureCoordinate(double at, double shown, int size) {
 }  // namespace
 
 WebInput::WebInput(std::function<double()> now, std::function<void()> yieldToPage,
-                   std::function<void(bool)> offerKeyboard)
-    : now_(std::move(now)), yieldToPage_(std::move(yieldToPage)), offerKeyboard_(std::move(offerKeyboard)) {}
+                   std::function<void(bool)> offerKeyboard, std::function<GamepadState()> gamepads)
+    : now_(std::move(now)),
+      yieldToPage_(std::move(yieldToPage)),
+      offerKeyboard_(std::move(offerKeyboard)),
+      gamepads_(std::move(gamepads)) {}
 
 void WebInput::key(uint8_t code, bool down) {
     if (code == 0 || !focused_) return;

@@ -36,8 +36,9 @@ public:
     // now: the page's clock in milliseconds. yieldToPage: lets the page
     // deliver waiting events (the game may wait for keys without a frame).
     // offerKeyboard: tells the page whether to offer its on-screen keyboard.
+    // gamepads: the page's gamepads as they are now.
     WebInput(std::function<double()> now, std::function<void()> yieldToPage,
-             std::function<void(bool)> offerKeyboard);
+             std::function<void(bool)> offerKeyboard, std::function<GamepadState()> gamepads = nullptr);
 
     void key(uint8_t code, bool down);
     void pointer(const PointerEvent& event);
@@ -52,6 +53,7 @@ public:
     DeviceResult acquireKeyboard() override;
     DeviceResult acquireMouse() override;
     void typingName(bool on) override { offerKeyboard_(on); }
+    GamepadState gamepadState() override { return gamepads_ ? gamepads_() : GamepadState{}; }
     void close() override {}
 
 private:
@@ -64,6 +66,7 @@ private:
     std::function<double()> now_;
     std::function<void()> yieldToPage_;
     std::function<void(bool)> offerKeyboard_;
+    std::function<GamepadState()> gamepads_;
     bool focused_ = false;
 
     uint8_t held_[256] = {};

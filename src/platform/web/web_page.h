@@ -18,6 +18,9 @@ void vantor_page_message_box(const char* caption, const char* text);
 void vantor_page_listen(int on);
 // Offers the on-screen keyboard (a name is being typed) or takes it away.
 void vantor_page_offer_keyboard(int on);
+// Reads the connected gamepads afresh: up to most snapshots, each laid out
+// as GamepadSnapshot::kNumbers numbers; how many were written.
+int vantor_page_gamepads(double* numbers, int most);
 
 // Whether the page's canvas can be drawn on.
 int vantor_canvas_open();
