@@ -323,10 +323,12 @@ step('a gamepad moves the ring, swaps two pieces and opens the menu', async () =
                    buttons: Array.from({ length: 17 }, () => ({ pressed: false, value: 0 })) };
     Object.defineProperty(navigator, 'getGamepads', { configurable: true, value: () => [null, window.pad] });
   });
-  // Held for a few frames by the clock: the game may wait for it without frames.
+  // Held until the game has polled it twice, or a second: the game may wait
+  // for it without frames. A press the game never saw would lose the ring.
   const press = async (button) => {
     await first.evaluate((i) => { window.pad.buttons[i] = { pressed: true, value: 1 }; }, button);
-    await b.sleep(120);
+    const seen = (await b.frames(first)) + 2;
+    await b.waitFor(first, (at) => window.vantor.stats.frames >= at, seen, 1000).catch(() => {});
     await first.evaluate((i) => { window.pad.buttons[i] = { pressed: false, value: 0 }; }, button);
     await b.waitFrames(first, 2);
   };
@@ -556,7 +558,9 @@ step('on a touch screen the cover says Tap and leaves out keyboard hints', async
   await page.goto(session.url);
   await page.waitForSelector('#cover:not([hidden])');
   const words = await page.$eval('#cover', (cover) => cover.innerText.replace(/\s+/g, ' ').trim());
-  assert.strictEqual(words, 'VANTOR Tap to start Sound starts with your tap. Full screen: the button at the top right.');
+  assert.strictEqual(words, 'VANTOR Tap to start Sound starts with your tap. Full screen: the button at the top right. ' +
+    'With a gamepad: D-pad or stick moves the ring, A is the left button, B or X the right one, Start the menu, ' +
+    'the shoulder buttons the speed.');
   await page.close();
 });
 
