@@ -19,7 +19,7 @@ list(JOIN WEB_ASYNC_IMPORTS "','" async_list)
 # What the page calls (src/platform/web/web_events.cpp); naming them also
 # brings them in from the library.
 set(WEB_EXPORTS main vantor_web_key vantor_web_text vantor_web_pointer vantor_web_activate
-    vantor_web_mix)
+    vantor_web_mix vantor_web_layout)
 list(JOIN WEB_EXPORTS "','_" export_list)
 target_link_options(vantor PRIVATE ${WEB_MEMORY} -lidbfs.js
   --js-library=${WEB_DIR}/library_vantor.js --pre-js=${WEB_DIR}/exit_status.js
@@ -44,7 +44,7 @@ set_target_properties(vantor_node PROPERTIES OUTPUT_NAME vantor-node SUFFIX .js
 # The page's files, and the data: gzipped for the page (it inflates them with
 # DecompressionStream), plain beside the node program.
 set(web_outputs)
-foreach(file index.html page.js sound.js sound_worklet.js)
+foreach(file index.html page.js sound.js sound_worklet.js painter.js)
   add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/${file}
     COMMAND ${CMAKE_COMMAND} -E copy ${WEB_DIR}/${file} ${CMAKE_BINARY_DIR}/${file}
     DEPENDS ${WEB_DIR}/${file})

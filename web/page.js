@@ -1,12 +1,13 @@
 // The page around the game: it loads the program and its data behind a
 // progress bar, waits for a click (browsers start sound only after one),
-// scales the picture by the largest whole factor that fits, and shows
-// message boxes and the end of the program.
+// and shows message boxes and the end of the program. Where the picture
+// goes is the program's to say (library_vantor.js asks it).
 'use strict';
 
 (function () {
   const $ = (id) => document.getElementById(id);
   const canvas = $('screen');
+  const painter = new Painter(canvas);
   // The per-user data folder, where HIGH30 lives: IndexedDB keeps it.
   const STORED = '/home/web_user/.local/share';
   const timings = { ready: 0, started: 0 };
@@ -56,14 +57,6 @@
       (instance) => receive(instance, loaded.program),
       (e) => fail('The game cannot start: ' + e));
     return {};
-  }
-
-  function fit() {
-    const ratio = window.devicePixelRatio || 1;
-    const whole = Math.floor(Math.min(innerWidth * ratio / 640, innerHeight * ratio / 480));
-    const scale = whole >= 1 ? whole / ratio : Math.min(innerWidth / 640, innerHeight / 480);
-    canvas.style.width = 640 * scale + 'px';
-    canvas.style.height = 480 * scale + 'px';
   }
 
   function toggleFullScreen() {
@@ -140,7 +133,7 @@
       print: (text) => console.log(text),
       printErr: (text) => console.warn(text),
       page: {
-        sound, messageBox, toggleFullScreen, textField: $('typing'),
+        sound, messageBox, toggleFullScreen, textField: $('typing'), painter,
         modalOpen: () => $('message').open,
       },
       onExit: () => { running = false; show('ended'); },
@@ -154,8 +147,6 @@
     if (e.pointerType === 'touch') $('keyboard').hidden = false;
   }
 
-  addEventListener('resize', fit);
-  fit();
   $('cover').addEventListener('click', start);
   addEventListener('keydown', (e) => {
     if (!$('cover').hidden && (e.key === 'Enter' || e.key === ' ')) start();
@@ -164,6 +155,9 @@
   $('fullscreen').addEventListener('click', toggleFullScreen);
   $('keyboard').addEventListener('click', () => $('typing').focus());
   addEventListener('pointerdown', offerKeyboard, true);
+  // Below a portrait picture: a phone may be turned, a window made wider.
+  $('turn').textContent = matchMedia('(pointer: coarse)').matches
+    ? 'Turn your phone sideways for a larger picture.' : 'A wider window shows a larger picture.';
   window.vantorTimings = timings;
 
   load().then((files) => {

@@ -38,7 +38,13 @@ int prescaleFactor(int shown, int picture) { return std::max(1, (shown + picture
 PageLayout pageLayout(double cssWidth, double cssHeight, double pixelRatio, Scaling scaling) {
     int width = devicePixels(cssWidth, pixelRatio), height = devicePixels(cssHeight, pixelRatio);
     PageLayout layout;
-    layout.picture = fitPicture(width, height, scaling);
+    // With a whole number of device pixels to a CSS pixel, a filled picture
+    // keeps to whole CSS pixels, which every browser's layout puts on the
+    // same device pixels.
+    int step = pixelRatio >= 2 && pixelRatio <= 8 && pixelRatio == std::floor(pixelRatio) ? int(pixelRatio) : 1;
+    if (scaling == Scaling::Whole) step = 1;
+    PictureRect css = fitPicture(width / step, height / step, scaling);
+    layout.picture = PictureRect{css.x * step, css.y * step, css.w * step, css.h * step};
     layout.portrait = height > width;
     if (layout.portrait) layout.picture.y = 0;
     int factor = prescaleFactor(layout.picture.w, kWidth);

@@ -37,7 +37,8 @@ PictureRect fitPicture(int outputWidth, int outputHeight, Scaling scaling);
 int prescaleFactor(int shown, int picture);
 
 // The page's canvas in a browser viewport of cssWidth x cssHeight CSS
-// pixels at pixelRatio device pixels each.
+// pixels at pixelRatio device pixels each: the picture as fitPicture has it,
+// in whole CSS pixels where a CSS pixel is a whole number of device pixels.
 struct PageLayout {
     PictureRect picture;  // in the viewport's device pixels
     // The canvas's own pixels: the picture prescaled, shown with the

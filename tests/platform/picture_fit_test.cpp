@@ -38,9 +38,9 @@ TEST(PictureFit, FillTakesTheLargest4To3RectangleAndWholeTheLargestWholeFactor) 
     }
 }
 
-// The page learns its canvas from the same rule: device pixels, the
-// prescaled canvas where the factor is not whole, a portrait phone's
-// picture at the top.
+// The page learns its canvas from the same rule: device pixels (whole CSS
+// pixels where they are whole), the prescaled canvas where the factor is not
+// whole, a portrait phone's picture at the top.
 TEST(PictureFit, ThePageCanvasInDevicePixels) {
     struct Case {
         double width, height, ratio;
@@ -54,7 +54,7 @@ TEST(PictureFit, ThePageCanvasInDevicePixels) {
         {1920, 947, 1, Scaling::Fill, {329, 0, 1262, 947}, 1280, 960, true, false},
         {1536, 730, 1.25, Scaling::Fill, {351, 0, 1217, 913}, 1280, 960, true, false},
         {844, 390, 3, Scaling::Fill, {486, 0, 1560, 1170}, 1920, 1440, true, false},
-        {390, 844, 3, Scaling::Fill, {0, 0, 1170, 877}, 1280, 960, true, true},
+        {390, 844, 3, Scaling::Fill, {0, 0, 1170, 876}, 1280, 960, true, true},
         {390, 844, 3, Scaling::Whole, {265, 0, 640, 480}, 640, 480, false, true},
         {1300, 1000, 1, Scaling::Whole, {10, 20, 1280, 960}, 640, 480, false, false},
         {1920, 1080, 2, Scaling::Fill, {480, 0, 2880, 2160}, 3200, 2400, true, false},
