@@ -136,8 +136,7 @@ TEST_F(Win32BackendTest, AResizedOrMaximisedWindowFillsAndThePointerFollowsThePi
         } else {
             RECT frame{0, 0, 1000, 600};
             AdjustWindowRectEx(&frame, WS_OVERLAPPEDWINDOW, FALSE, 0);
-            SetWindowPos(window, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
-                         SWP_NOMOVE | SWP_NOZORDER);
+            SetWindowPos(window, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top, SWP_NOZORDER);
         }
         backend.display().unlock();
         RECT client{};
@@ -148,12 +147,16 @@ TEST_F(Win32BackendTest, AResizedOrMaximisedWindowFillsAndThePointerFollowsThePi
         HDC screen = GetDC(window);
         EXPECT_EQ(GetPixel(screen, want.x + 2, want.y + 2), RGB(200, 0, 0));
         EXPECT_EQ(GetPixel(screen, want.x + want.w - 2, want.y + want.h - 2), RGB(200, 0, 0));
-        if (want.x > 0) EXPECT_EQ(GetPixel(screen, want.x - 1, want.y + 2), RGB(0, 0, 0));
+        if (want.x > 0) {
+            EXPECT_EQ(GetPixel(screen, want.x - 1, want.y + 2), RGB(0, 0, 0));
+        }
         ReleaseDC(window, screen);
-        // The client pixel over the centre of picture pixel (417, 229).
+        // The client pixel over the centre of picture pixel (417, 229), once the
+        // moves the window's own motion made under the pointer are taken.
+        platform::MouseReading reading;
+        backend.input().mouseState(reading);
         int x = want.x + int((417 + 0.5) * want.w / 640), y = want.y + int((229 + 0.5) * want.h / 480);
         send(WM_MOUSEMOVE, 0, MAKELPARAM(x, y));
-        platform::MouseReading reading;
         ASSERT_EQ(backend.input().mouseState(reading), platform::DeviceResult::Ok);
         EXPECT_EQ(reading.x, 417);
         EXPECT_EQ(reading.y, 229);
