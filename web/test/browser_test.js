@@ -425,6 +425,15 @@ step('QUIT ends the program; the page says so and offers to play again', async (
   await b.waitFor(first, () => window.vantor.stats && window.vantor.stats.presents > 0);
 });
 
+step('?--scaling=whole keeps whole factors, pixelated', async () => {
+  const page = await b.openPage(session, '?--scaling=whole&cmd=Q');
+  await b.startGame(page);
+  const rect = await canvasRect(page);
+  assert.deepStrictEqual([rect.left, rect.top, rect.width, rect.height], [10, 20, 1280, 960]);
+  assert.strictEqual(await page.$eval('#screen', (c) => getComputedStyle(c).imageRendering), 'pixelated');
+  await page.close();
+});
+
 step('without an audio worklet the mix plays through a script processor', async () => {
   const page = await session.browser.newPage();
   await page.evaluateOnNewDocument(() => {
