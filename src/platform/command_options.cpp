@@ -7,7 +7,7 @@
 namespace vantor::platform {
 namespace {
 
-enum class Value { None, Number, Text, Backend };
+enum class Value { None, Number, Text, Backend, Scaling };
 
 struct Option {
     const char* name;
@@ -22,6 +22,7 @@ constexpr Option kOptions[] = {
     {"wav", Value::Text},        {"trace", Value::Text},      {"home", Value::Text},
     {"fail", Value::Text},       {"pitch", Value::Number},    {"cd", Value::Number},
     {"clock-start", Value::Number}, {"owner", Value::Text},   {"audio-buffer", Value::Number},
+    {"scaling", Value::Scaling},
 };
 
 constexpr const char* kUsage =
@@ -35,8 +36,11 @@ constexpr const char* kUsage =
     "  --backend=sdl|headless  VANTOR_BACKEND   where the game runs (default sdl)\n"
     "  --headless              VANTOR_BACKEND=headless\n"
     "  --window                VANTOR_WINDOW=1  play in a window, not full screen\n"
-    "  --scale=N               VANTOR_SCALE     the window's whole-number scale\n"
+    "  --scale=N               VANTOR_SCALE     the window's whole-number scale when it opens\n"
     "                                           (default: the largest that fits)\n"
+    "  --scaling=fill|whole    VANTOR_SCALING   fill: the picture as large as the window or\n"
+    "                                           screen holds, sharp (default); whole: whole\n"
+    "                                           factors only\n"
     "  --vsync                 VANTOR_VSYNC=1   wait for the screen's refresh when presenting\n"
     "  --frames=N              VANTOR_FRAMES    headless: close after N frames\n"
     "  --input=FILE            VANTOR_INPUT     headless: input script\n"
@@ -89,6 +93,8 @@ std::string checkValue(const Option& option, bool given, const std::string& valu
         return given ? "" : "needs a value";
     case Value::Backend:
         return given && (value == "sdl" || value == "headless") ? "" : "is sdl or headless";
+    case Value::Scaling:
+        return given && (value == "fill" || value == "whole") ? "" : "is fill or whole";
     }
     return "";
 }

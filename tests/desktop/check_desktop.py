@@ -1,12 +1,14 @@
 #!/usr/bin/env python3
 """Plays the sdl build as a person would, on an X display (Xvfb will do),
-driven with xdotool: quick clicks swap pieces, in a window and in full
-screen; a quick click on the menu's resume button resumes even while the
-highlight still sits on NEW GAME, and at once after the MENU button opened
-the menu, clicked or tapped (the pointer jumps); the arrows and Enter swap
-two pieces with the mouse left alone; QUIT ends the program with status 0.
+driven with xdotool: quick clicks select and swap pieces, in a window, in
+the same window made larger, and in full screen, where the picture fills the
+largest 4:3 part of the window; a quick click on the menu's resume button
+resumes even while the highlight still sits on NEW GAME, and at once after
+the MENU button opened the menu, clicked or tapped (the pointer jumps); the
+arrows and Enter swap two pieces with the mouse left alone; QUIT ends the
+program with status 0.
 
-usage: check_desktop.py PATH/TO/vantor [SCREENSHOT.png]
+usage: check_desktop.py PATH/TO/vantor [SCREENSHOT-FOLDER]
        check_desktop.py --key-swap TRACE   the arrows and Enter swap two pieces in
                                            the focused game that writes TRACE
 Run the X server with -noreset: one that resets as the first game lets go
@@ -104,18 +106,34 @@ class Game(Watched):
     def window():
         return xdo("search", "--name", "^TIDEWELL$").split("\n")[0]
 
+    # Where the picture should be: the largest 4:3 rectangle, centred.
     def place(self):
         said = xdo("getwindowgeometry", self.window())
         geometry = dict(line.strip().split(": ", 1) for line in said.split("\n")[1:])
         x, y = map(int, geometry["Position"].split(" ")[0].split(","))
         w, h = map(int, geometry["Geometry"].split("x"))
-        self.scale = max(1, min(w // 640, h // 480))
-        self.origin = (x + (w - 640 * self.scale) // 2, y + (h - 480 * self.scale) // 2)
+        wide = w * 480 > h * 640
+        self.size = (h * 640 // 480, h) if wide else (w, w * 480 // 640)
+        self.inside = ((w - self.size[0]) // 2, (h - self.size[1]) // 2)
+        self.origin = (x + self.inside[0], y + self.inside[1])
         return w, h
 
+    # The picture's bounds in a screenshot of the window: all but them black.
+    def shown_bounds(self, path):
+        subprocess.run(["import", "-window", self.window(), path], check=True)
+        return subprocess.run(["convert", path, "-format", "%@", "info:"], capture_output=True,
+                              text=True).stdout.strip()
+
+    def expected_bounds(self):
+        return f"{self.size[0]}x{self.size[1]}+{self.inside[0]}+{self.inside[1]}"
+
+    # The screen pixel whose centre is the picture pixel's centre.
+    def screen(self, spot):
+        return (self.origin[0] + int((spot[0] + 0.5) * self.size[0] / 640),
+                self.origin[1] + int((spot[1] + 0.5) * self.size[1] / 480))
+
     def point(self, spot):
-        xdo("mousemove", self.origin[0] + spot[0] * self.scale + self.scale // 2,
-            self.origin[1] + spot[1] * self.scale + self.scale // 2)
+        xdo("mousemove", *self.screen(spot))
 
     def click(self, spot):
         self.point(spot)
@@ -140,7 +158,10 @@ class Game(Watched):
         b = next(i for i in resting if cells[2 * i + 1] != cells[2 * a + 1])
         seen = len(self.lines())
         self.click(CELLS[a])
-        time.sleep(0.2)
+        picked = wait_for(lambda: [l for l in self.lines()[seen:] if l[12] == str(a)],
+                          waiting_for=f"piece {a} selected", game=self)[0]
+        check((int(picked[1]), int(picked[2])) == CELLS[a],
+              f"the click at piece {a}'s centre {CELLS[a]} reads as {picked[1]},{picked[2]}", quiet=True)
         self.click(CELLS[b])
         time.sleep(1.0)
         return any(line[7] == SWAPPING for line in self.lines()[seen:])
@@ -148,8 +169,7 @@ class Game(Watched):
     def click_at_once(self, spot, pause):
         """The pointer goes there and clicks within about a frame; with no
         pause it jumps and clicks at once, as a tablet's tap."""
-        xdo("mousemove", self.origin[0] + spot[0] * self.scale + self.scale // 2,
-            self.origin[1] + spot[1] * self.scale + self.scale // 2, "sleep", pause, "click", "1")
+        xdo("mousemove", *self.screen(spot), "sleep", pause, "click", "1")
 
     def menu_result(self, first, last, seconds):
         """The menu opened with its button; the pointer rests on first (if
@@ -180,10 +200,19 @@ class Game(Watched):
             raise SystemExit("FAIL: the program did not end")
 
 
-def check(condition, what):
-    print(("ok:   " if condition else "FAIL: ") + what)
+def check(condition, what, quiet=False):
+    if not condition or not quiet:
+        print(("ok:   " if condition else "FAIL: ") + what)
     if not condition:
         raise SystemExit(1)
+
+
+def check_bounds(game, name, shots, w, h):
+    path = os.path.join(shots or tempfile.gettempdir(), f"sdl-{name.replace(' ', '-')}-{w}x{h}.png")
+    shown = game.shown_bounds(path)
+    check(shown == game.expected_bounds(), f"{name} ({w}x{h}): the picture fills {shown}")
+    if not shots:
+        os.remove(path)
 
 
 def main():
@@ -191,13 +220,14 @@ def main():
         check(Watched(sys.argv[2]).key_swap(), "the arrows and Enter swap two pieces")
         return
     program = os.path.abspath(sys.argv[1])
+    shots = sys.argv[2] if len(sys.argv) > 2 else None
     for mode in (["--window"], []):
         with tempfile.TemporaryDirectory() as folder:
             game = Game(program, folder, mode)
             name = "a window" if mode else "full screen"
             w, h = game.reach_play()
             swaps = sum(game.swap_once() for _ in range(5))
-            check(swaps == 5, f"{name} ({w}x{h}): {swaps} of 5 quick-click swaps")
+            check(swaps == 5, f"{name} ({w}x{h}): {swaps} of 5 quick-click swaps, each selecting its piece")
             if mode:
                 result = game.menu_result(NEW_GAME, RESUME, 1.0)
                 check(result == "3", f"a quick click on RESUME with NEW GAME highlighted: result {result}")
@@ -206,8 +236,14 @@ def main():
                 result = game.menu_result(None, RESUME, 0)
                 check(result == "3", f"a tap on RESUME at once after the MENU button: result {result}")
                 check(game.key_swap(), "the arrows and Enter swap two pieces")
-            if len(sys.argv) > 2 and not mode:
-                subprocess.run(["import", "-window", "root", sys.argv[2]])
+                # Made larger, the window fills with the picture and the clicks follow it.
+                xdo("windowsize", game.window(), 1000, 600)
+                w, h = wait_for(lambda: game.place() == (1000, 600) and (1000, 600),
+                                waiting_for="the larger window", game=game)
+                name = "the window made larger"
+                time.sleep(0.5)
+                check(game.swap_once(), f"{name} ({w}x{h}): a quick-click swap, selecting its piece")
+            check_bounds(game, name, shots, w, h)
             result = game.menu_result(QUIT, QUIT, 1.0)
             status, said = game.end()
             check(result == "2" and status == 0, f"QUIT ends the program with status {status}")

@@ -15,12 +15,12 @@ CommandOptions read(std::vector<const char*> args) {
 
 TEST(CommandOptionsTest, LeadingOptionsBecomeSwitchesAndTheRestIsTheGames) {
     CommandOptions options = read({"--headless", "--scale=3", "--home=", "--snapshot-at=1,5",
-                                   "--window", "Q", "--scale=x"});
+                                   "--window", "--scaling=whole", "Q", "--scale=x"});
     EXPECT_EQ(options.action, Action::Run);
-    EXPECT_EQ(options.firstGameArgument, 6);
+    EXPECT_EQ(options.firstGameArgument, 7);
     EXPECT_EQ(options.settings, (Settings{{"VANTOR_BACKEND", "headless"}, {"VANTOR_SCALE", "3"},
                                           {"VANTOR_HOME", ""}, {"VANTOR_SNAPSHOT_AT", "1,5"},
-                                          {"VANTOR_WINDOW", "1"}}));
+                                          {"VANTOR_WINDOW", "1"}, {"VANTOR_SCALING", "whole"}}));
     EXPECT_EQ(read({"--", "3"}).firstGameArgument, 1);  // "--" alone is the game's
 }
 
@@ -33,6 +33,7 @@ TEST(CommandOptionsTest, UnknownAndMalformedOptionsAreRefusedWithTheReason) {
         {"--frames=12345678901", "--frames needs a whole number"},
         {"--window=yes", "--window takes no value"},
         {"--backend=x11", "--backend is sdl or headless"},
+        {"--scaling=stretch", "--scaling is fill or whole"},
         {"--input", "--input needs a value"},
     };
     for (const auto& [arg, why] : refused) {

@@ -112,10 +112,7 @@ void SdlInput::readPosition(MouseReading& reading) {
     int x = 0, y = 0, windowW = 0, windowH = 0, pixelsW = 0, pixelsH = 0;
     SDL_GetMouseState(&x, &y);
     SDL_GetWindowSize(context_.window, &windowW, &windowH);
-    if (!context_.renderer || SDL_GetRendererOutputSize(context_.renderer, &pixelsW, &pixelsH) != 0) {
-        pixelsW = windowW;
-        pixelsH = windowH;
-    }
+    SDL_GetWindowSizeInPixels(context_.window, &pixelsW, &pixelsH);
     int64_t px = windowW > 0 ? int64_t{x} * pixelsW / windowW : x;
     int64_t py = windowH > 0 ? int64_t{y} * pixelsH / windowH : y;
     const PictureRect& view = context_.viewport;

@@ -3,14 +3,15 @@
 #include <functional>
 
 #include "platform/input.h"
+#include "platform/picture_fit.h"
 #include "platform/tap_latch.h"
 #include "platform/web/touch_gestures.h"
 
 namespace vantor::platform::web {
 
-// One Pointer Events event, as the page hands it on: where on the picture
-// it happened, in page pixels from the picture's top left corner, and how
-// large the picture is shown.
+// One Pointer Events event, as the page hands it on: where it happened, in
+// page (CSS) pixels from the viewport's top left corner, and how many device
+// pixels a page pixel holds.
 struct PointerEvent {
     enum class Phase { Down, Move, Up, Cancel };
     enum class Kind { Mouse, Pen, Touch };
@@ -20,8 +21,7 @@ struct PointerEvent {
     int buttons = 0;  // the PointerEvent.buttons bits: 1 primary, 2 secondary
     double x = 0;
     double y = 0;
-    double shownWidth = 640;
-    double shownHeight = 480;
+    double pixelRatio = 1;
     double time = 0;
 };
 
@@ -42,6 +42,8 @@ public:
 
     void key(uint8_t code, bool down);
     void pointer(const PointerEvent& event);
+    // Where the page shows the picture, in the viewport's device pixels.
+    void setPicture(const PictureRect& picture) { picture_ = picture; }
     // Losing the focus lets go of every key and button.
     void setFocused(bool focused);
 
@@ -73,6 +75,7 @@ private:
     TapLatch<256> keyTaps_;
     bool keyboardOnly_ = false;  // no mouse reading since the last keyboard reading
 
+    PictureRect picture_;
     bool placed_ = false;  // the pointer has been over the page
     int32_t x_ = 0;
     int32_t y_ = 0;
