@@ -150,7 +150,6 @@
     if (running) return;
     running = started = true;
     show(null);
-    canvas.focus();
     timings.started = performance.now();
     if (!sound) sound = await SoundOutput.open().catch(() => null);
     const module = {
@@ -162,6 +161,8 @@
       printErr: (text) => console.warn(text),
       page: {
         sound, messageBox, toggleFullScreen, notice, offerKeyboard, textField: $('typing'), painter,
+        // The picture takes the focus once the program has placed and shown it.
+        firstFrame: () => { if (document.activeElement === document.body) canvas.focus(); },
         modalOpen: () => $('message').open,
       },
       onExit: () => { running = false; offerKeyboard(false); show('ended'); },
