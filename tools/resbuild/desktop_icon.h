@@ -14,4 +14,7 @@ std::vector<uint8_t> desktopIcon(const Data30Art& art, int size);
 // The sizes desktops ask for.
 inline constexpr int kIconSizes[] = {32, 48, 128, 256};
 
+// The size the sdl window carries, built into the program as raw RGBA.
+inline constexpr int kWindowIconSize = 48;
+
 }  // namespace resbuild
