@@ -7,6 +7,7 @@
 
 #include "app/startup.h"
 #include "common/little_endian.h"
+#include "common/utf8_file.h"
 
 namespace vantor {
 namespace {
@@ -32,7 +33,7 @@ void encode(const HighScoreEntry& entry, uint8_t* record) {
 
 // The player's data folder may not exist yet on a fresh account.
 void makeFolderOf(const std::string& path) {
-    std::filesystem::path folder = std::filesystem::path(path).parent_path();
+    std::filesystem::path folder = utf8Path(path).parent_path();
     std::error_code ignored;
     if (!folder.empty()) std::filesystem::create_directories(folder, ignored);
 }
