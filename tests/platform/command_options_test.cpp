@@ -32,7 +32,11 @@ TEST(CommandOptionsTest, UnknownAndMalformedOptionsAreRefusedWithTheReason) {
         {"--frames", "--frames needs a whole number"},
         {"--frames=12345678901", "--frames needs a whole number"},
         {"--window=yes", "--window takes no value"},
+#ifdef _WIN32
+        {"--backend=sdl", "--backend is win32 or headless"},
+#else
         {"--backend=x11", "--backend is sdl or headless"},
+#endif
         {"--input", "--input needs a value"},
     };
     for (const auto& [arg, why] : refused) {
@@ -42,6 +46,25 @@ TEST(CommandOptionsTest, UnknownAndMalformedOptionsAreRefusedWithTheReason) {
     }
     EXPECT_EQ(read({"--frames=1", "--version", "--bogus"}).action, Action::Version);
     EXPECT_EQ(read({"--help"}).action, Action::Help);
+}
+
+// "-h" is what people try first; the help names only what this build has.
+TEST(CommandOptionsTest, HelpComesForEitherSpellingAndDescribesThisBuild) {
+    for (auto args : {std::vector<const char*>{"-h"}, {"--window", "-h", "3"}, {"--help", "Q"}})
+        EXPECT_EQ(read(args).action, Action::Help) << args.size();
+    EXPECT_EQ(read({"Q", "-h"}).action, Action::Run);  // the game's own line
+    std::string usage = commandOptionsUsage();
+    EXPECT_NE(usage.find("-h, --help"), std::string::npos);
+#ifdef _WIN32
+    const char* present[] = {"usage: vantor.exe", "--backend=win32|headless", "%APPDATA%\\Vantor\\"};
+    const char* absent[] = {"sdl", "SDL", "XDG", "--audio-buffer"};
+#else
+    const char* present[] = {"usage: vantor ", "--backend=sdl|headless", "$XDG_DATA_HOME/vantor/",
+                             "--audio-buffer"};
+    const char* absent[] = {"win32", "APPDATA"};
+#endif
+    for (const char* text : present) EXPECT_NE(usage.find(text), std::string::npos) << text;
+    for (const char* text : absent) EXPECT_EQ(usage.find(text), std::string::npos) << text;
 }
 
 }  // namespace
