@@ -55,6 +55,9 @@ public:
     // Empties the file; for files written through a replacement the old
     // contents stay on disk until commit. Leaves the position at the start.
     virtual bool truncate() { return false; }
+    // Why the last failed write, truncate or commit failed, in the system's
+    // words; empty when nothing failed or the system cannot tell.
+    virtual std::string failure() const { return {}; }
 };
 
 // Window, messages, time, files, registry values, message boxes, launching.

@@ -25,10 +25,13 @@ public:
     void close();
     bool isOpen() const { return file_ != nullptr; }
     platform::OpenError lastError() const { return error_; }
+    // Why the last open, write, truncate or commit failed, in words.
+    std::string failure() const;
 
 private:
     std::unique_ptr<platform::File> file_;
     platform::OpenError error_ = platform::OpenError::None;
+    Mode mode_ = Mode::Read;
 };
 
 }  // namespace vantor

@@ -54,15 +54,6 @@ std::unique_ptr<ResourceImage> failure(std::string* problem, std::string what) {
     return nullptr;
 }
 
-std::string openProblem(platform::OpenError error) {
-    switch (error) {
-    case platform::OpenError::NotFound: return "missing";
-    case platform::OpenError::AccessDenied: return "not readable (access denied)";
-    case platform::OpenError::SharingViolation: return "held by another program";
-    default: return "cannot be opened";
-    }
-}
-
 std::unique_ptr<ResourceImage> fromBlock(int32_t n, std::vector<uint8_t>&& block,
                                          std::string* problem) {
     if (n < 0) return failure(problem, "a negative slot count (" + std::to_string(n) + ")");
@@ -87,7 +78,8 @@ std::unique_ptr<ResourceImage> resourceImageFromBytes(const uint8_t* bytes, size
 
 std::unique_ptr<ResourceImage> LoadResourceImage(const std::string& name, std::string* problem) {
     ResourceFile file;
-    if (!file.open(name, ResourceFile::Mode::Read)) return failure(problem, openProblem(file.lastError()));
+    if (!file.open(name, ResourceFile::Mode::Read))
+        return failure(problem, file.lastError() == platform::OpenError::NotFound ? "missing" : file.failure());
     int64_t size = file.size();
     if (size < 0) return failure(problem, "its size cannot be told");
     if (size < 4) return failure(problem, "too short (" + std::to_string(size) + " bytes)");

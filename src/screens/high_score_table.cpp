@@ -1,6 +1,6 @@
 #include "screens/high_score_table.h"
 
-#include <cstdio>
+#include <algorithm>
 #include <cstring>
 #include <filesystem>
 #include <utility>
@@ -8,6 +8,7 @@
 #include "app/startup.h"
 #include "common/little_endian.h"
 #include "common/utf8_file.h"
+#include "platform/platform.h"
 
 namespace vantor {
 namespace {
@@ -38,38 +39,49 @@ void makeFolderOf(const std::string& path) {
     if (!folder.empty()) std::filesystem::create_directories(folder, ignored);
 }
 
-// Scores that silently vanish are worse than a word about them; one line per
-// place is enough, and the game goes on.
-void reportUnwritable(const std::string& path) {
-    static std::string reported;
-    if (reported == path) return;
-    reported = path;
-    std::fprintf(stderr, "vantor: cannot write %s: scores are not kept\n", path.c_str());
-}
-
 }  // namespace
 
 int HighScoreTable::loadForUpdate() {
     file.close();
+    damaged_ = false;
     path_ = installedFilePath("HIGH30");
     if (!file.open(path_, Mode::Update)) {
         if (file.lastError() == platform::OpenError::SharingViolation) return 2;
+        failure_ = file.failure();
         reset();
+        if (file.lastError() == platform::OpenError::AccessDenied) loadReadOnly();
         return 1;
     }
-    int64_t size = file.size();
-    if (!validSize(size)) {
+    if (!readEntries()) {
         reset();
         file.close();
         return 1;
     }
-    count = static_cast<int32_t>(size / kHighScoreRecordBytes);
-    uint8_t bytes[kFileBytes] = {};
-    file.read(bytes, static_cast<uint32_t>(size));
-    for (int i = 0; i < count; ++i) decode(bytes + i * kHighScoreRecordBytes, entries[i]);
     file.rewind();
-    sortDescending();
     return 0;
+}
+
+// Every whole record, best first; a file of another size is damaged, not
+// worthless.
+bool HighScoreTable::readEntries() {
+    int64_t size = file.size();
+    if (size < 0) return false;
+    damaged_ = !validSize(size);
+    count = static_cast<int32_t>(std::min<int64_t>(size / kHighScoreRecordBytes, kHighScoreEntries));
+    uint8_t bytes[kFileBytes] = {};
+    file.read(bytes, static_cast<uint32_t>(count * kHighScoreRecordBytes));
+    for (int i = 0; i < count; ++i) decode(bytes + i * kHighScoreRecordBytes, entries[i]);
+    sortDescending();
+    return true;
+}
+
+// A table that can be read but not written is still worth showing.
+void HighScoreTable::loadReadOnly() {
+    ResourceFile reader;
+    if (!reader.open(path_, Mode::Read)) return;
+    std::swap(file, reader);
+    if (!readEntries()) reset();
+    std::swap(file, reader);
 }
 
 bool HighScoreTable::createFile() {
@@ -77,15 +89,20 @@ bool HighScoreTable::createFile() {
     path_ = installedFilePath("HIGH30");
     makeFolderOf(path_);
     if (!file.open(path_, Mode::UpdateOrCreate)) {
-        if (file.lastError() != platform::OpenError::SharingViolation) reportUnwritable(path_);
+        failure_ = file.failure();
         return false;
     }
     int64_t size = file.size();
     if (size == 0) return true;
     // Another copy may have stored a good table since this one found the file
     // unusable; that table is worth more than an empty one.
-    bool unusable = !validSize(size);
-    if (unusable && file.truncate() && file.commit()) return true;
+    damaged_ = !validSize(size);
+    if (!damaged_) {
+        failure_ = "another copy of the game stored its table meanwhile";
+    } else if (keepDamaged()) {
+        if (file.truncate() && file.commit()) return true;
+        failure_ = file.failure();
+    }
     file.close();
     return false;
 }
@@ -93,14 +110,40 @@ bool HighScoreTable::createFile() {
 void HighScoreTable::writeBack() {
     if (!file.isOpen() && createAtWriteBack) createFile();
     createAtWriteBack = false;
-    if (!file.isOpen()) return;
+    if (!file.isOpen() || !store()) tellNotStored();
+    file.close();
+}
+
+// The file then holds exactly this table, even one shorter than what was loaded.
+bool HighScoreTable::store() {
+    if (damaged_ && !keepDamaged()) return false;
     uint8_t bytes[kFileBytes];
     for (int i = 0; i < count; ++i) encode(entries[i], bytes + i * kHighScoreRecordBytes);
-    // The file then holds exactly this table, even one shorter than what was loaded.
-    bool written = file.truncate() &&
-                   file.write(bytes, static_cast<uint32_t>(count * kHighScoreRecordBytes));
-    if (!written || !file.commit()) reportUnwritable(path_);
-    file.close();
+    if (file.truncate() && file.write(bytes, static_cast<uint32_t>(count * kHighScoreRecordBytes)) &&
+        file.commit())
+        return true;
+    failure_ = file.failure();
+    return false;
+}
+
+// What a damaged file held goes beside it before anything is written over it.
+bool HighScoreTable::keepDamaged() {
+    std::string name = path_ + ".damaged";
+    ResourceFile copy;
+    bool kept = copy.open(name, Mode::Create) && file.rewind();
+    uint8_t chunk[4096];
+    for (uint32_t n = 0; kept && (n = file.read(chunk, sizeof chunk)) > 0;) kept = copy.write(chunk, n);
+    kept = kept && copy.commit() && file.rewind();
+    if (!kept) failure_ = "the damaged file cannot be kept as " + name + ": " + copy.failure();
+    damaged_ = !kept;
+    return kept;
+}
+
+// The player would otherwise believe the score is kept.
+void HighScoreTable::tellNotStored() const {
+    std::string why = failure_.empty() ? "it cannot be written" : failure_;
+    std::string text = "Can't store the score in " + path_ + ": " + why + ".";
+    platform::system().messageBox("ERROR!", text.c_str());
 }
 
 void HighScoreTable::close() {

@@ -20,13 +20,17 @@ constexpr int kHighScoreRecordBytes = 40;
 // so copies of the game sharing an installation never interleave updates.
 class HighScoreTable {
 public:
-    // 0: loaded and held; 1: missing or unusable, the table is empty;
-    // 2: another program holds the file, nothing changed.
+    // 0: loaded and held; 1: missing or unwritable, the table is empty or
+    // holds what a read-only file holds; 2: another program holds the file,
+    // nothing changed. A damaged file (a size that is no multiple of 40, or
+    // too large) loads its whole records and is held.
     int loadForUpdate();
     // Holds an emptied HIGH30 (created when missing); false when the file
     // cannot be had, or when it meanwhile holds a table of another copy.
     bool createFile();
-    // Stores the table in the held file and lets go of it.
+    // Stores the table in the held file and lets go of it. A damaged file
+    // is first kept as HIGH30.damaged. A table that cannot be stored is
+    // said in a message box; the game goes on.
     void writeBack();
     // Lets go of the file without writing.
     void close();
@@ -47,7 +51,15 @@ public:
     bool createAtWriteBack = false;
 
 private:
-    std::string path_;  // of the file last opened
+    bool readEntries();
+    void loadReadOnly();
+    bool store();
+    bool keepDamaged();
+    void tellNotStored() const;
+
+    std::string path_;     // of the file last opened
+    bool damaged_ = false;  // the held file did not read cleanly
+    std::string failure_;  // why the file could not be written, in words
 };
 
 inline HighScoreTable highScoreTable;

@@ -1,5 +1,7 @@
 #include "screens/high_score_view.h"
 
+#include <string>
+
 #include "resources/data30.h"
 #include "screens/high_score_table.h"
 #include "screens/screen_frame.h"
@@ -15,6 +17,17 @@ constexpr int kInUseSecondLine = 3;
 void drawCentred(int y, const char* text) {
     DrawnArea area;
     vdp.drawText(kScreenWidth / 2, y, text, AlignCentre, area);
+}
+
+// A name from a damaged file may run past its column: it is cut where
+// typing would have stopped.
+std::string fittingName(const std::string& name) {
+    std::string shown;
+    for (char c : name) {
+        if (vdp.textWidth(shown.c_str()) >= kTableNameWidth) break;
+        shown += c;
+    }
+    return shown;
 }
 
 void drawRows(int n) {
@@ -41,7 +54,7 @@ bool waitWhileInUse(int& result) {
 
 void drawTableRow(int i, int y) {
     DrawnArea area;
-    vdp.drawText(kTableNameX, y, highScoreTable.nameOf(i).c_str(), AlignLeft, area);
+    vdp.drawText(kTableNameX, y, fittingName(highScoreTable.nameOf(i)).c_str(), AlignLeft, area);
     vdp.drawNumber(kTableScoreRightX, y, highScoreTable.entries[i].score, AlignRight, area);
 }
 

@@ -15,8 +15,6 @@ namespace vantor {
 namespace {
 
 constexpr int kMaxNameLength = 32;
-// 162 + the width must stay left of x = 619.
-constexpr int kMaxNameWidth = 457;
 constexpr int kBlinkFrames = 4;
 constexpr uint8_t kCursorGlyph = 1;
 constexpr uint8_t kBackspace = 8;
@@ -34,7 +32,7 @@ struct NameEditor {
         if (c == kEnter) return true;
         if (c == kBackspace) {
             if (length > 0) text[--length] = 0;
-        } else if (c >= 32 && length < kMaxNameLength && vdp.textWidth(text) < kMaxNameWidth) {
+        } else if (c >= 32 && length < kMaxNameLength && vdp.textWidth(text) < kTableNameWidth) {
             text[length++] = static_cast<char>(c);
         }
         return false;

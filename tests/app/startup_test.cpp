@@ -7,6 +7,7 @@
 #include <iterator>
 
 #include "common/little_endian.h"
+#include "platform/os_services.h"
 
 #include "support/headless_fixture.h"
 
@@ -114,6 +115,14 @@ TEST_F(StartupTest, UnusableResourcesNameTheFileAndTheReason) {
         int code = 0;
         EXPECT_EQ(run("", &code), Log{kResourceBox + path + ": " + c.reason}) << c.reason;
         EXPECT_EQ(code, 1) << c.reason;
+    }
+
+    writeFileBytes("DATA30.RES", good);
+    {
+        platform::OpenError error;
+        auto held = platform::os::openFile("DATA30.RES", platform::OpenMode::Update, error);
+        ASSERT_TRUE(held);
+        EXPECT_EQ(run(""), Log{kResourceBox + path + ": another program holds it"});
     }
 
     // Found nowhere: the box says where it looked, the current folder first.

@@ -1,6 +1,10 @@
 #include "screens/high_score_table.h"
 
+#include <algorithm>
+#include <cerrno>
 #include <chrono>
+#include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -12,7 +16,9 @@
 #endif
 
 #include "platform/platform.h"
+#include "screens/high_score_view.h"
 #include "screens/screen_fixture.h"
+#include "video/vdp.h"
 #include "screens/second_copy.h"
 
 namespace vantor {
@@ -70,26 +76,42 @@ TEST_F(HighScoreFileTest, AnEmptyFileIsAnEmptyTableAndStaysHeld) {
     EXPECT_EQ(otherOpener(), platform::OpenError::None);
 }
 
-TEST_F(HighScoreFileTest, FifteenRecordsLoadWhileLargerOrRaggedFilesAreReplacedByAnEmptyOne) {
+TEST_F(HighScoreFileTest, FifteenRecordsLoad) {
     testing::writeHigh30(fifteenDownTo(100));
     EXPECT_EQ(table.loadForUpdate(), 0);
     EXPECT_EQ(loaded(), fifteenDownTo(100));
     table.close();
+    EXPECT_FALSE(std::filesystem::exists("HIGH30.damaged"));
+}
 
-    for (size_t size : {640u, 41u}) {
-        std::string bytes = testing::high30Bytes(fifteenDownTo(100)) + std::string(40, 'x');
-        bytes.resize(size);
+// A file of any other size keeps its whole records, best first; only when
+// something is written is it replaced, and its bytes are kept beside it.
+TEST_F(HighScoreFileTest, ADamagedFileKeepsItsWholeRecordsAndIsKeptAsDamagedBeforeAWrite) {
+    const Rows sixteen = [] {
+        Rows rows = fifteenDownTo(100);
+        rows.push_back({"SIXTEENTH", 5000});
+        return rows;
+    }();
+    for (size_t size : {159u, 161u, 640u}) {
+        std::string bytes = testing::high30Bytes(sixteen);
+        bytes.resize(size, 'x');
         std::ofstream("HIGH30", std::ios::binary | std::ios::trunc) << bytes;
-        setTable({{"OLD", 1}});
-        EXPECT_EQ(table.loadForUpdate(), 1) << size;
-        EXPECT_EQ(table.count, 0);
-        EXPECT_EQ(table.entries[0].score, -1);
-        EXPECT_EQ(table.entries[0].name[0], 0);
-        EXPECT_TRUE(table.createFile());
-        EXPECT_EQ(otherOpener(), platform::OpenError::SharingViolation);
+        std::filesystem::remove("HIGH30.damaged");
+        Rows whole(sixteen.begin(), sixteen.begin() + std::min<size_t>(size / 40, 15));
+        std::sort(whole.begin(), whole.end(), [](const Row& a, const Row& b) { return a.score > b.score; });
+
+        EXPECT_EQ(table.loadForUpdate(), 0) << size;
+        EXPECT_EQ(loaded(), whole) << size;
         table.close();
-        EXPECT_EQ(std::filesystem::file_size("HIGH30"), 0u) << size;
+        EXPECT_EQ(testing::readFileBytes("HIGH30"), bytes) << "looking changes nothing, " << size;
+
+        ASSERT_EQ(table.loadForUpdate(), 0);
+        EXPECT_EQ(otherOpener(), platform::OpenError::SharingViolation);
+        table.writeBack();
+        EXPECT_EQ(testing::readHigh30(), whole) << size;
+        EXPECT_EQ(testing::readFileBytes("HIGH30.damaged"), bytes) << size;
     }
+    EXPECT_TRUE(backend->system().log().empty());
 }
 
 TEST_F(HighScoreFileTest, LoadingSortsBestFirstAndEqualScoresFollowTheSelectionOrder) {
@@ -110,6 +132,17 @@ TEST_F(HighScoreFileTest, ANameWithoutItsZeroByteEndsAtItsField) {
     ASSERT_EQ(table.loadForUpdate(), 0);
     EXPECT_EQ(table.nameOf(0), std::string(36, 'N'));
     EXPECT_EQ(table.nameOf(1), "NEXT");
+
+    // Drawn, it ends where typing would have stopped, clear of the screen's edge.
+    vdp.clear(0);
+    drawTableRow(0, 200);
+    std::vector<uint8_t> picture = composed();
+    int drawn = 0, pastColumn = 0;
+    for (int y = 180; y < 240; ++y)
+        for (int x = kTableNameX; x < 640; ++x)
+            if (picture[y * 640 + x] != 0) ++(x < 630 ? drawn : pastColumn);
+    EXPECT_GT(drawn, 0);
+    EXPECT_EQ(pastColumn, 0);
 }
 
 TEST_F(HighScoreFileTest, AFullTableTakesOnlyScoresAboveItsLowest) {
@@ -135,19 +168,55 @@ TEST_F(HighScoreFileTest, WritingBackThreeEntriesStoresExactlyThoseRecords) {
     EXPECT_EQ(leftoverFiles(), 0u);
 }
 
-TEST_F(HighScoreFileTest, AReadOnlyFileGivesAnEmptyTableAndStaysUntouched) {
-    Rows rows{{"KEPT", 70}};
-    testing::writeHigh30(rows);
-    std::filesystem::permissions("HIGH30", std::filesystem::perms::owner_read |
-                                               std::filesystem::perms::group_read |
-                                               std::filesystem::perms::others_read);
-    EXPECT_EQ(table.loadForUpdate(), 1);
-    EXPECT_EQ(table.count, 0);
-    EXPECT_FALSE(table.createFile());
-    setTable({{"NEW", 99}});
-    table.writeBack();
-    EXPECT_EQ(testing::readHigh30(), rows);
-    EXPECT_EQ(leftoverFiles(), 0u);
+// Whatever keeps a score from being stored, the table shows what the file
+// holds, the file stays as it was, nothing is left beside it, and the
+// player is told once, with the file and the reason.
+TEST_F(HighScoreFileTest, AScoreThatCannotBeStoredIsSaidOnceAndTheFileStaysAsItWas) {
+    namespace fs = std::filesystem;
+    const auto readOnly = fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read;
+    const auto readOnlyFolder = readOnly | fs::perms::owner_exec | fs::perms::group_exec |
+                                fs::perms::others_exec;
+    const Rows kept{{"KEPT", 70}, {"ALSO", 20}};
+    struct Case {
+        std::string folder;
+        bool hasFile, fileReadOnly, folderReadOnly;
+        int loadResult;
+        std::string reason;
+    };
+    const Case cases[] = {
+        {"file", true, true, false, 1, "it or its folder is read-only"},
+        {"folder", true, false, true, 0, std::strerror(EACCES)},
+        {"empty-folder", false, false, true, 1, "it or its folder is read-only"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.folder);
+        fs::create_directory(c.folder);
+        std::string path = c.folder + "/HIGH30";
+        if (c.hasFile) std::ofstream(path, std::ios::binary) << testing::high30Bytes(kept);
+        if (c.fileReadOnly) fs::permissions(path, readOnly);
+        if (c.folderReadOnly) fs::permissions(c.folder, readOnlyFolder);
+        testing::ScopedEnv installed("VANTOR_HOME", (c.folder + "/").c_str());
+        size_t said = backend->system().log().size();
+
+        EXPECT_EQ(table.loadForUpdate(), c.loadResult);
+        EXPECT_EQ(loaded(), c.hasFile ? kept : Rows{});
+        if (c.loadResult == 1) {
+            EXPECT_FALSE(table.createFile());
+        }
+        setTable({{"NEW", 99}});
+        table.writeBack();
+
+        EXPECT_EQ(testing::readFileBytes(path), c.hasFile ? testing::high30Bytes(kept) : "");
+        EXPECT_EQ(fs::directory_iterator(c.folder) == fs::directory_iterator(), !c.hasFile);
+        if (c.hasFile) {
+            EXPECT_EQ(std::distance(fs::directory_iterator(c.folder), {}), 1);
+        }
+        std::vector<std::string> lines(backend->system().log().begin() + static_cast<long>(said),
+                                       backend->system().log().end());
+        EXPECT_EQ(lines, std::vector<std::string>{"message box: ERROR!: Can't store the score in " + path +
+                                                  ": " + c.reason + "."});
+        fs::permissions(c.folder, fs::perms::owner_all);
+    }
 }
 
 TEST_F(HighScoreFileTest, ASecondCopySeesTheFileInUseAndKeepsItsTable) {
@@ -185,12 +254,14 @@ TEST_F(HighScoreFileTest, AWriteThatFailsHalfwayLeavesTheOldTable) {
     pid_t pid = fork();
     if (pid == 0) {
         // The new table does not fit under this limit: the write breaks off.
+        if (!std::freopen("said.txt", "w", stderr)) _exit(4);
         signal(SIGXFSZ, SIG_IGN);
         rlimit limit{100, 100};
         setrlimit(RLIMIT_FSIZE, &limit);
         if (highScoreTable.loadForUpdate() != 0) _exit(3);
         setTable({{"A", 5}, {"B", 4}, {"C", 3}});
         highScoreTable.writeBack();
+        std::fflush(stderr);
         _exit(0);
     }
     int status = 0;
@@ -198,6 +269,8 @@ TEST_F(HighScoreFileTest, AWriteThatFailsHalfwayLeavesTheOldTable) {
     ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
     EXPECT_EQ(testing::readHigh30(), old);
     EXPECT_EQ(leftoverFiles(), 0u);
+    EXPECT_EQ(testing::readFileBytes("said.txt"), "message box: ERROR!: Can't store the score in ./HIGH30: " +
+                                                      std::string(std::strerror(EFBIG)) + ".\n");
 }
 
 // The child writes the two tables in turn for ever; it stops only when it
@@ -263,6 +336,14 @@ TEST_F(HighScoreFileTest, AWriterKilledAtAnyMomentLeavesTheOldOrTheNewTable) {
     }
     EXPECT_GT(sawA, 0);
     EXPECT_GT(sawB, 0);
+
+    // Writers killed before their rename leave replacements; the next one to
+    // store a table clears them, and only HIGH30 stays.
+    pid = startAlternating(kTableA, kTableB, 1);
+    ASSERT_EQ(waitpid(pid, &status, 0), pid);
+    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator("."), {}), 1);
+    EXPECT_EQ(leftoverFiles(), 0u);
 }
 
 #endif  // _WIN32
@@ -300,16 +381,17 @@ TEST_F(HighScoreFileTest, AMissingFolderIsMadeAndAMissingSeparatorAdded) {
     EXPECT_FALSE(std::filesystem::exists("bareHIGH30"));
 }
 
-TEST_F(HighScoreFileTest, ScoresThatCannotBeStoredAreReportedOnceOnStderr) {
+TEST_F(HighScoreFileTest, AFolderThatCannotBeMadeIsSaidOnlyWhenAScoreIsStored) {
     std::ofstream("blocker") << "a file where the folder should be";
     testing::ScopedEnv installed("VANTOR_HOME", "blocker/inside/");
-    ::testing::internal::CaptureStderr();
     EXPECT_EQ(table.loadForUpdate(), 1);
     EXPECT_FALSE(table.createFile());
     EXPECT_FALSE(table.createFile());
+    EXPECT_TRUE(backend->system().log().empty());
     table.writeBack();
-    std::string said = ::testing::internal::GetCapturedStderr();
-    EXPECT_EQ(said, "vantor: cannot write blocker/inside/HIGH30: scores are not kept\n");
+    EXPECT_EQ(backend->system().log(),
+              std::vector<std::string>{"message box: ERROR!: Can't store the score in blocker/inside/HIGH30: "
+                                       "no such file or folder."});
 }
 
 }  // namespace

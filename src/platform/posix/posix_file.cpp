@@ -1,6 +1,8 @@
 #include "platform/os_services.h"
 
 #include <cerrno>
+#include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -50,11 +52,42 @@ bool copyContents(int from, int to) {
     }
 }
 
+std::string folderOf(const std::string& name) {
+    size_t slash = name.rfind('/');
+    return slash == std::string::npos ? "." : slash == 0 ? "/" : name.substr(0, slash);
+}
+
+// A folder without any write permission bit takes no new names, even from
+// the superuser, as a read-only file takes no writes.
+bool folderRefusesNames(const std::string& name) {
+    struct stat st {};
+    return ::stat(folderOf(name).c_str(), &st) == 0 && (st.st_mode & 0222) == 0;
+}
+
+// A replacement is NAME. and six characters; one that nobody holds locked
+// was left by a writer that died before renaming it. Only the holder of
+// NAME calls this, so no live writer can be between making and locking one.
+void removeLeftovers(const std::string& name) {
+    std::string folder = folderOf(name);
+    size_t slash = name.rfind('/');
+    std::string prefix = (slash == std::string::npos ? name : name.substr(slash + 1)) + ".";
+    DIR* dir = ::opendir(folder.c_str());
+    if (!dir) return;
+    while (const dirent* entry = ::readdir(dir)) {
+        std::string leaf = entry->d_name;
+        if (leaf.size() != prefix.size() + 6 || leaf.compare(0, prefix.size(), prefix) != 0) continue;
+        std::string path = folder + "/" + leaf;
+        int fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+        if (fd < 0) continue;
+        if (::flock(fd, LOCK_EX | LOCK_NB) == 0) ::unlink(path.c_str());
+        ::close(fd);
+    }
+    ::closedir(dir);
+}
+
 // A rename is durable only once the folder that holds the name is synced.
 bool syncFolderOf(const std::string& name) {
-    size_t slash = name.rfind('/');
-    std::string folder = slash == std::string::npos ? "." : slash == 0 ? "/" : name.substr(0, slash);
-    int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    int fd = ::open(folderOf(name).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0) return false;
     bool ok = ::fsync(fd) == 0;
     ::close(fd);
@@ -76,7 +109,7 @@ public:
         bool ready = !replaces_ || temp_ >= 0 || startReplacement(true);
         if (ready && writeAll(active(), buffer, n)) return true;
         failed_ = true;
-        return false;
+        return fail();
     }
 
     int64_t size() override {
@@ -87,9 +120,9 @@ public:
     bool rewind() override { return ::lseek(active(), 0, SEEK_SET) == 0; }
 
     bool truncate() override {
-        if (replaces_ && temp_ < 0) return startReplacement(false);
+        if (replaces_ && temp_ < 0) return startReplacement(false) || fail();
         failed_ = false;
-        return ::ftruncate(active(), 0) == 0 && ::lseek(active(), 0, SEEK_SET) == 0;
+        return (::ftruncate(active(), 0) == 0 && ::lseek(active(), 0, SEEK_SET) == 0) || fail();
     }
 
     bool commit() override {
@@ -97,12 +130,13 @@ public:
             dropReplacement();
             return false;
         }
-        if (temp_ < 0) return ::fsync(fd_) == 0;
+        if (temp_ < 0) return ::fsync(fd_) == 0 || fail();
         if (::fsync(temp_) != 0 || ::rename(tempName_.c_str(), name_.c_str()) != 0) {
+            fail();
             dropReplacement();
             return false;
         }
-        bool durable = syncFolderOf(name_);
+        bool durable = syncFolderOf(name_) || fail();
         // The replacement is the file now; its lock keeps others out until close.
         ::close(fd_);
         fd_ = temp_;
@@ -111,11 +145,24 @@ public:
         return durable;
     }
 
+    std::string failure() const override { return failure_; }
+
 private:
     int active() const { return temp_ >= 0 ? temp_ : fd_; }
 
+    // Notes why the operation under way failed; always false.
+    bool fail() {
+        failure_ = std::strerror(errno);
+        return false;
+    }
+
     // Starts the new contents beside the original, as a copy of it or empty.
     bool startReplacement(bool keepContents) {
+        if (folderRefusesNames(name_)) {
+            errno = EACCES;
+            return false;
+        }
+        removeLeftovers(name_);
         std::string pattern = name_ + ".XXXXXX";
         int fd = ::mkostemp(pattern.data(), O_CLOEXEC);
         if (fd < 0) return false;
@@ -127,8 +174,10 @@ private:
             ok = position >= 0 && copyContents(fd_, fd) && ::lseek(fd, position, SEEK_SET) == position;
         }
         if (!ok) {
+            int why = errno;
             ::unlink(pattern.c_str());
             ::close(fd);
+            errno = why;
             return false;
         }
         temp_ = fd;
@@ -151,6 +200,7 @@ private:
     int temp_ = -1;
     std::string tempName_;
     bool failed_ = false;
+    std::string failure_;
 };
 
 OpenError errorFromErrno(int err) {
@@ -203,7 +253,12 @@ Settled settle(int fd, const std::string& name, OpenMode mode, OpenError& error)
 // A file without any write permission bit counts as read-only, even for the
 // superuser. The replacement is a copy beside the original, renamed over it.
 std::unique_ptr<File> openFile(const std::string& name, OpenMode mode, OpenError& error) {
+    bool creates = (openFlags(mode) & O_CREAT) != 0;
     for (int attempt = 0; attempt < kOpenAttempts; ++attempt) {
+        if (creates && ::access(name.c_str(), F_OK) != 0 && folderRefusesNames(name)) {
+            error = OpenError::AccessDenied;
+            return nullptr;
+        }
         int fd = ::open(name.c_str(), openFlags(mode), 0644);
         if (fd < 0) {
             error = errorFromErrno(errno);

@@ -22,11 +22,18 @@ public:
     bool rewind() override { return file_->rewind(); }
     bool truncate() override { return file_->truncate(); }
     // Stored before the lock goes, so the next tab to take it reads this.
-    bool commit() override { return file_->commit() && vantor_storage_sync(0); }
+    bool commit() override {
+        if (!file_->commit()) return false;
+        if (vantor_storage_sync(0)) return true;
+        failure_ = "the browser's storage cannot be reached";
+        return false;
+    }
+    std::string failure() const override { return failure_.empty() ? file_->failure() : failure_; }
 
 private:
     std::unique_ptr<File> file_;
     int lock_;
+    std::string failure_;
 };
 
 // Said once for each time another tab is found holding a file, not at

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <cstring>
+#include <string>
 #include <vector>
 
 #include "platform/windows/wide_text.h"
@@ -74,6 +75,19 @@ bool copyContents(HANDLE from, HANDLE to) {
     }
 }
 
+// The system's own words for an error code, without the line break it ends with.
+std::string systemMessage(DWORD code) {
+    wchar_t* text = nullptr;
+    DWORD n = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
+                                 FORMAT_MESSAGE_IGNORE_INSERTS,
+                             nullptr, code, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+    std::wstring words(text ? text : L"", n);
+    LocalFree(text);
+    while (!words.empty() && (words.back() == L'\n' || words.back() == L'\r' || words.back() == L' '))
+        words.pop_back();
+    return words.empty() ? "error " + std::to_string(code) : narrow(words);
+}
+
 void deleteAndClose(HANDLE file) {
     FILE_DISPOSITION_INFO dispose{TRUE};
     SetFileInformationByHandle(file, FileDispositionInfo, &dispose, sizeof dispose);
@@ -127,7 +141,7 @@ public:
         bool ready = !replaces_ || temp_ != INVALID_HANDLE_VALUE || startReplacement(true);
         if (ready && writeAll(active(), buffer, n)) return true;
         failed_ = true;
-        return false;
+        return fail();
     }
 
     int64_t size() override {
@@ -138,9 +152,9 @@ public:
     bool rewind() override { return seek(active(), 0); }
 
     bool truncate() override {
-        if (replaces_ && temp_ == INVALID_HANDLE_VALUE) return startReplacement(false);
+        if (replaces_ && temp_ == INVALID_HANDLE_VALUE) return startReplacement(false) || fail();
         failed_ = false;
-        return seek(active(), 0) && SetEndOfFile(active());
+        return (seek(active(), 0) && SetEndOfFile(active())) || fail();
     }
 
     bool commit() override {
@@ -148,14 +162,16 @@ public:
             dropReplacement();
             return false;
         }
-        if (temp_ == INVALID_HANDLE_VALUE) return FlushFileBuffers(handle_) != 0;
+        if (temp_ == INVALID_HANDLE_VALUE) return FlushFileBuffers(handle_) != 0 || fail();
         if (!FlushFileBuffers(temp_)) {
+            fail();
             dropReplacement();
             return false;
         }
         CloseHandle(handle_);
         handle_ = INVALID_HANDLE_VALUE;
         if (!renameOver(temp_, name_)) {
+            fail();
             dropReplacement();
             return false;
         }
@@ -165,8 +181,16 @@ public:
         return true;
     }
 
+    std::string failure() const override { return failure_; }
+
 private:
     HANDLE active() const { return temp_ != INVALID_HANDLE_VALUE ? temp_ : handle_; }
+
+    // Notes why the operation under way failed; always false.
+    bool fail() {
+        failure_ = systemMessage(GetLastError());
+        return false;
+    }
 
     // Starts the new contents beside the original, as a copy of it or empty.
     bool startReplacement(bool keepContents) {
@@ -196,6 +220,7 @@ private:
     bool replaces_;
     HANDLE temp_ = INVALID_HANDLE_VALUE;
     bool failed_ = false;
+    std::string failure_;
 };
 
 OpenError errorFromCode(DWORD code) {
