@@ -133,6 +133,41 @@ other_scripts() {
     cd "$root"
 }
 
+# A score that cannot be stored, as a player of the Windows build meets it:
+# one box names the file and the reason, the file keeps what it held and
+# nothing is left beside it. Wine, run as the superuser, writes through
+# permissions, so the read-only folders are made immutable instead.
+unstored_scores() {
+    local base="$root/build-win/unstored" case
+    rm -rf "$base" && mkdir -p "$base" && cd "$base"
+    click_script 1 6000 >clicks.txt
+    { printf 'KEPT' && head -c 32 /dev/zero && printf 'F\0\0\0'; } >kept
+    for case in file folder empty-folder; do
+        local home="$base/$case" said boxes
+        mkdir "$home"
+        [ "$case" = empty-folder ] || cp kept "$home/HIGH30"
+        if [ "$case" = file ]; then
+            chmod 444 "$home/HIGH30"
+        elif ! chattr +i "$home" 2>/dev/null; then
+            echo "unstored scores, $case: skipped, this file system has no immutable folders"
+            continue
+        fi
+        said=$(VANTOR_HOME="Z:$home/" VANTOR_BACKEND=headless VANTOR_FRAMES=6000 VANTOR_INPUT=clicks.txt \
+            "$wine" "$root/build-win/vantor.exe" 2>&1 >/dev/null | tr -d '\r') || true
+        chattr -i "$home" 2>/dev/null || true
+        boxes=$(grep -c "^message box: ERROR!: Can't store the score in Z:$home/HIGH30: .*[^.]\.$" <<<"$said" || true)
+        [ "$boxes" -eq 1 ] || fail "unstored scores, $case: $boxes boxes for one game: $said"
+        if [ "$case" = empty-folder ]; then
+            [ -z "$(ls -A "$home")" ] || fail "unstored scores, $case: files were left: $(ls -A "$home")"
+        else
+            cmp -s kept "$home/HIGH30" || fail "unstored scores, $case: HIGH30 changed"
+            [ "$(ls -A "$home")" = HIGH30 ] || fail "unstored scores, $case: files were left: $(ls -A "$home")"
+        fi
+        echo "unstored scores, $case: $(grep "^message box" <<<"$said" | cut -c 14-)"
+    done
+    cd "$root"
+}
+
 # The switches as a player of the Windows build meets them: the zip holds
 # the guide, and a mistyped switch is answered in a box, not only on the
 # invisible stderr.
@@ -225,6 +260,7 @@ test)
     replay 1
     replay 2
     other_scripts
+    unstored_scores
     switches
     smoke
     ;;

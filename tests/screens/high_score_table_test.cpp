@@ -185,8 +185,12 @@ TEST_F(HighScoreFileTest, AScoreThatCannotBeStoredIsSaidOnceAndTheFileStaysAsItW
     };
     const Case cases[] = {
         {"file", true, true, false, 1, "it or its folder is read-only"},
+    // Wine, run as the superuser, writes into any folder; scripts/windows.sh
+    // makes one that refuses it.
+#ifndef _WIN32
         {"folder", true, false, true, 0, std::strerror(EACCES)},
         {"empty-folder", false, false, true, 1, "it or its folder is read-only"},
+#endif
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.folder);
