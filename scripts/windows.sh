@@ -176,8 +176,8 @@ switches() {
     local status=0 said
     said=$(VANTOR_BACKEND=headless "$wine" build-win/vantor.exe --widnow 2>&1 >/dev/null) || status=$?
     [ "$status" -eq 2 ] || fail "an unknown switch ended with status $status"
-    grep -q "^message box: ERROR!: --widnow is not an option" <<<"$said" ||
-        fail "an unknown switch showed no box: $said"
+    grep -q "^message box: ERROR!: --widnow is not an option" <<<"$said" &&
+        grep -q "^Options: .* --window " <<<"$said" || fail "an unknown switch showed no box with the usage: $said"
     echo "switches: the zip holds README.txt; an unknown switch shows the usage in a box"
 }
 

@@ -139,6 +139,27 @@ bool readOne(const std::string& arg, CommandOptions& options) {
     return true;
 }
 
+std::string placeholder(Value value) {
+    switch (value) {
+    case Value::None: return "";
+    case Value::Number: return "=N";
+    case Value::Text: return "=...";
+    case Value::Backend: return std::string("=") + kWindowBackend + "|headless";
+    }
+    return "";
+}
+
+// The usage line and the name of every option the help describes.
+std::string summary() {
+    std::string help = usage();
+    std::string text = help.substr(0, help.find('\n') + 1) + "Options: -h --help --version";
+    for (const Option& option : kOptions) {
+        std::string name = std::string("--") + option.name;
+        if (help.find(name) != std::string::npos) text += " " + name + placeholder(option.value);
+    }
+    return text + "\n";
+}
+
 }  // namespace
 
 CommandOptions readCommandOptions(int argc, const char* const* argv) {
@@ -164,6 +185,11 @@ CommandOptions readCommandOptions(int argc, const char* const* argv) {
 
 const char* commandOptionsUsage() {
     static const std::string text = usage();
+    return text.c_str();
+}
+
+const char* commandOptionsSummary() {
+    static const std::string text = summary();
     return text.c_str();
 }
 

@@ -25,9 +25,12 @@ void warnIfEndless() {
 }
 
 // A window program's stderr goes nowhere a player looks, so the Windows
-// build shows the refusal in the game's own box as well.
-void showRefusal([[maybe_unused]] const std::string& text) {
+// build shows the refusal in the game's own box as well, with the short
+// usage: the whole help is taller than a box.
+void showRefusal([[maybe_unused]] const std::string& error) {
 #if VANTOR_WITH_WIN32
+    std::string text = error + "\n\n" + vantor::platform::commandOptionsSummary() +
+                       "\nWhat each does: README.txt beside vantor.exe, or vantor.exe --help > help.txt";
     vantor::platform::install(vantor::platform::makeBackend());
     vantor::platform::system().messageBox("ERROR!", text.c_str());
     vantor::platform::install(nullptr);
@@ -58,9 +61,9 @@ int main(int rawCount, char** rawArguments) {
         std::printf("vantor %s\n", VANTOR_VERSION);
         return 0;
     case CommandOptions::Action::Refuse: {
-        std::string text = options.error + "\n\n" + vantor::platform::commandOptionsUsage();
-        std::fprintf(stderr, "vantor: %s", text.c_str());
-        showRefusal(text);
+        std::fprintf(stderr, "vantor: %s\n\n%s", options.error.c_str(),
+                     vantor::platform::commandOptionsUsage());
+        showRefusal(options.error);
         return kBadOptions;
     }
     case CommandOptions::Action::Run: break;

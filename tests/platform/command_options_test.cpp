@@ -1,5 +1,6 @@
 #include "platform/command_options.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace vantor::platform {
@@ -65,6 +66,15 @@ TEST(CommandOptionsTest, HelpComesForEitherSpellingAndDescribesThisBuild) {
 #endif
     for (const char* text : present) EXPECT_NE(usage.find(text), std::string::npos) << text;
     for (const char* text : absent) EXPECT_EQ(usage.find(text), std::string::npos) << text;
+
+    // A message box wraps long lines and grows past the screen: the summary
+    // is a few lines that name what the help names.
+    std::string summary = commandOptionsSummary();
+    EXPECT_EQ(summary.substr(0, summary.find('\n')), usage.substr(0, usage.find('\n')));
+    EXPECT_LE(std::count(summary.begin(), summary.end(), '\n'), 2);
+    for (const char* name : {" --window", " --scale=N", " --home=...", " --trace=...", " --headless"})
+        EXPECT_NE(summary.find(name), std::string::npos) << name;
+    for (const char* text : absent) EXPECT_EQ(summary.find(text), std::string::npos) << text;
 }
 
 }  // namespace
