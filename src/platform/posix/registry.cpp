@@ -4,7 +4,6 @@
 #include <pwd.h>
 #include <unistd.h>
 
-
 namespace vantor::platform::os {
 namespace {
 
