@@ -4,7 +4,8 @@
 set(VANTOR_NATIVE_BUILD ${PROJECT_SOURCE_DIR}/build CACHE PATH
     "A native build folder that holds DATA30.RES, kelvo.res and the desktop icons")
 set(WEB_DIR ${PROJECT_SOURCE_DIR}/web)
-foreach(file DATA30.RES kelvo.res icons/vantor-48.png)
+foreach(file DATA30.RES kelvo.res icons/vantor-48.png icons/vantor-192.png icons/vantor-512.png
+             icons/vantor-maskable-512.png)
   if(NOT EXISTS ${VANTOR_NATIVE_BUILD}/${file})
     message(FATAL_ERROR "${VANTOR_NATIVE_BUILD}/${file} is missing: build the native "
                         "game_resources target first (scripts/web.sh build does)")
@@ -41,25 +42,37 @@ target_link_options(vantor_node PRIVATE ${WEB_MEMORY} -sNODERAWFS=1 -sENVIRONMEN
 set_target_properties(vantor_node PROPERTIES OUTPUT_NAME vantor-node SUFFIX .js
   RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR} LINK_DEPENDS ${WEB_DIR}/node_environment.js)
 
-# The page's files, and the data: gzipped for the page (it inflates them with
-# DecompressionStream), plain beside the node program.
-set(web_outputs)
-foreach(file index.html page.js sound.js sound_worklet.js)
-  add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/${file}
-    COMMAND ${CMAKE_COMMAND} -E copy ${WEB_DIR}/${file} ${CMAKE_BINARY_DIR}/${file}
-    DEPENDS ${WEB_DIR}/${file})
-  list(APPEND web_outputs ${CMAKE_BINARY_DIR}/${file})
+# The page's folder: its files, the data (also beside the node program), the
+# icons of the desktop build, the program; then the service worker, the list
+# of the build's files and their compressed copies, made from all of those.
+set(site_files)
+macro(site_copy from name)
+  add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/${name}
+    COMMAND ${CMAKE_COMMAND} -E copy ${from} ${CMAKE_BINARY_DIR}/${name} DEPENDS ${from})
+  list(APPEND site_files ${name})
+endmacro()
+foreach(file index.html page.js sound.js sound_worklet.js manifest.webmanifest)
+  site_copy(${WEB_DIR}/${file} ${file})
 endforeach()
 foreach(file DATA30.RES kelvo.res)
-  add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/${file}.gz ${CMAKE_BINARY_DIR}/${file}
-    COMMAND gzip -9 -n -c ${VANTOR_NATIVE_BUILD}/${file} > ${CMAKE_BINARY_DIR}/${file}.gz
-    COMMAND ${CMAKE_COMMAND} -E copy ${VANTOR_NATIVE_BUILD}/${file} ${CMAKE_BINARY_DIR}/${file}
-    DEPENDS ${VANTOR_NATIVE_BUILD}/${file})
-  list(APPEND web_outputs ${CMAKE_BINARY_DIR}/${file}.gz ${CMAKE_BINARY_DIR}/${file})
+  site_copy(${VANTOR_NATIVE_BUILD}/${file} ${file})
 endforeach()
-# The page's icon is the desktop's.
-add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/favicon.png
-  COMMAND ${CMAKE_COMMAND} -E copy ${VANTOR_NATIVE_BUILD}/icons/vantor-48.png ${CMAKE_BINARY_DIR}/favicon.png
-  DEPENDS ${VANTOR_NATIVE_BUILD}/icons/vantor-48.png)
-list(APPEND web_outputs ${CMAKE_BINARY_DIR}/favicon.png)
-add_custom_target(web_page ALL DEPENDS ${web_outputs})
+site_copy(${VANTOR_NATIVE_BUILD}/icons/vantor-48.png favicon.png)
+foreach(icon 192 512 maskable-512)
+  site_copy(${VANTOR_NATIVE_BUILD}/icons/vantor-${icon}.png icon-${icon}.png)
+endforeach()
+list(TRANSFORM site_files PREPEND ${CMAKE_BINARY_DIR}/ OUTPUT_VARIABLE site_paths)
+set(packed_files ${site_files} vantor.js vantor.wasm)
+list(FILTER packed_files EXCLUDE REGEX "\\.png$")
+list(APPEND packed_files site.json service_worker.js)
+set(packed_paths)
+foreach(file ${packed_files})
+  list(APPEND packed_paths ${CMAKE_BINARY_DIR}/${file}.gz ${CMAKE_BINARY_DIR}/${file}.br)
+endforeach()
+add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/site.json ${CMAKE_BINARY_DIR}/service_worker.js
+  BYPRODUCTS ${packed_paths}
+  COMMAND node ${WEB_DIR}/pack_site.js ${CMAKE_BINARY_DIR} ${WEB_DIR}/service_worker.js
+          ${site_files} vantor.js vantor.wasm
+  DEPENDS ${site_paths} vantor ${WEB_DIR}/pack_site.js ${WEB_DIR}/service_worker.js
+  COMMENT "Packing the page: service worker, file list, compressed copies")
+add_custom_target(web_page ALL DEPENDS ${CMAKE_BINARY_DIR}/site.json ${CMAKE_BINARY_DIR}/service_worker.js)

@@ -3,6 +3,8 @@
 // Module.canvas and Module.page.
 
 var LibraryVantor = {
+  $Page__deps: ['$FS', '$IDBFS', '$PATH'],
+  $Page__postset: 'addOnPreRun(function() { Page.openStorage(); });',
   $Page: {
     waker: null,
     soonQueue: [],
@@ -14,6 +16,13 @@ var LibraryVantor = {
     locks: {},
     lockCount: 0,
     storageWarned: false,
+    // The per-user data folder, where HIGH30 lives: IndexedDB keeps it.
+    storedFolder: '/home/web_user/.local/share',
+    storing: [],          // the answers of the syncs under way
+    unsaved: false,       // a store failed: the files in memory are newer
+    failure: '',          // why the last sync failed
+    failureText: 0,       // that, for the program
+    persistAsked: false,
 
     hooks: function() { return Module['page'] || {}; },
 
@@ -79,6 +88,8 @@ var LibraryVantor = {
     sendKey: function(e, down) {
       var hooks = Page.hooks();
       if (hooks.modalOpen && hooks.modalOpen()) return;
+      // Keys that build a word in an input method are the method's, not the game's.
+      if (e.isComposing || e.keyCode === 229) return;
       if (down && e.altKey && (e.code === 'Enter' || e.code === 'NumpadEnter')) {
         e.preventDefault();
         if (!e.repeat && hooks.toggleFullScreen) hooks.toggleFullScreen();
@@ -107,11 +118,23 @@ var LibraryVantor = {
     },
 
     // The on-screen keyboard of a touch device types into a hidden field.
-    sendInput: function(e) {
-      e.preventDefault();
-      if (e.inputType === 'insertLineBreak') Page.sendText('\r');
-      else if (e.inputType === 'deleteContentBackward') Page.sendText('\b');
-      else if (e.data) Page.sendText(e.data);
+    // Enter and Backspace go to the game at once; text lands in the field
+    // and goes once it is committed: a word an input method is still
+    // composing ("B", "Bo", "Bob") goes only when it is done.
+    fieldInput: function(e) {
+      if (e.type === 'beforeinput') {
+        var key = {insertLineBreak: '\r', insertParagraph: '\r', deleteContentBackward: '\b'}[e.inputType];
+        if (!key || e.isComposing) return;
+        e.preventDefault();
+        Page.sendText(key);
+        return;
+      }
+      if (e.type === 'input' && e.isComposing) return;
+      var field = e.target;
+      if (!field.value) return;
+      var text = field.value;
+      field.value = '';
+      Page.sendText(text);
     },
 
     attach: function() {
@@ -135,7 +158,9 @@ var LibraryVantor = {
       on(document, 'visibilitychange', Page.activationChanged);
       on(window, 'focus', Page.activationChanged);
       on(window, 'blur', Page.activationChanged);
-      on(Page.hooks().textField, 'beforeinput', Page.sendInput);
+      ['beforeinput', 'input', 'compositionend'].forEach(function(type) {
+        on(Page.hooks().textField, type, Page.fieldInput);
+      });
       Page.wasActive = Page.active();
     },
 
@@ -161,6 +186,107 @@ var LibraryVantor = {
         if (mount.type === IDBFS) walk(mount.mountpoint);
       });
       return folders;
+    },
+
+    // Before main: the stored files read in. Without IndexedDB, or when it
+    // cannot be opened or read, the folder stays in memory: the game keeps
+    // its scores while the page is open, and the page says so.
+    openStorage: function() {
+      FS.mkdirTree(Page.storedFolder);
+      var missing;
+      try {
+        missing = typeof indexedDB === 'undefined' || !indexedDB;
+      } catch (e) {
+        missing = e;   // a browser that forbids it here may throw on the very look
+      }
+      if (missing) {
+        Page.noStorage(missing === true ? 'this browser keeps no data for pages' : missing);
+        return;
+      }
+      Page.watchStorage();
+      FS.mount(IDBFS, {}, Page.storedFolder);
+      addRunDependency('storage');
+      FS.syncfs(true, function(error) {
+        if (error) {
+          FS.unmount(Page.storedFolder);
+          Page.noStorage(error);
+        }
+        FS.mkdirTree(Page.storedFolder + '/vantor');
+        removeRunDependency('storage');
+      });
+    },
+
+    reason: function(error) { return String(error.message || error).replace(/\.$/, ''); },
+
+    noStorage: function(reason) {
+      var text = 'Scores will not be kept after this page closes: ' + Page.reason(reason) + '.';
+      err(text);
+      if (Page.hooks().notice) Page.hooks().notice(text);
+    },
+
+    // IDBFS waits for ever on a transaction that fails as a whole (a full
+    // disk fails it at the commit), and takes a failed opening for an open
+    // database. Every sync, the program's own and those of fsync, is made to
+    // answer once: with an error when the storage fails, gives up or stays
+    // silent for 10 s.
+    watchStorage: function() {
+      if (IDBFS.watched) return;
+      IDBFS.watched = true;
+      var syncfs = IDBFS.syncfs, getDB = IDBFS.getDB;
+      IDBFS.syncfs = function(mount, populate, callback) {
+        var done = false;
+        var answer = function(error) {
+          if (done) return;
+          done = true;
+          clearTimeout(timer);
+          Page.storing.splice(Page.storing.indexOf(answer), 1);
+          callback(error || null);
+        };
+        var timer = setTimeout(function() { answer(new Error('the browser\'s storage does not answer')); }, 10000);
+        Page.storing.push(answer);
+        try {
+          syncfs(mount, populate, answer);
+        } catch (e) {
+          answer(e);
+        }
+      };
+      IDBFS.getDB = function(name, callback) {
+        getDB(name, function(error, db) {
+          if (error || !db) return callback(error || new Error('the browser\'s storage cannot be opened'));
+          if (!db.vantorWatched) Page.watchDatabase(name, db);
+          callback(null, db);
+        });
+      };
+    },
+
+    watchDatabase: function(name, db) {
+      db.vantorWatched = true;
+      var transaction = db.transaction;
+      db.transaction = function() {
+        var t = transaction.apply(db, arguments);
+        t.addEventListener('abort', function() {
+          var error = t.error || new Error('the browser\'s storage refused the change');
+          Page.storing.slice().forEach(function(answer) { answer(error); });
+        });
+        return t;
+      };
+      // Closed under it (storage cleared): the next sync opens it afresh.
+      db.addEventListener('close', function() { delete IDBFS.dbs[name]; });
+    },
+
+    // How a sync went: the reason for the program, once a line on the console.
+    storageAnswered: function(error) {
+      Page.failure = error ? Page.reason(error) : '';
+      if (!error || Page.storageWarned) return;
+      Page.storageWarned = true;
+      err('the browser\'s storage failed (' + Page.failure + '); scores last until the page closes');
+    },
+
+    // Once a score is stored, the browser is asked not to clear it when short of space.
+    askToPersist: function() {
+      if (Page.persistAsked || typeof navigator === 'undefined' || !navigator.storage || !navigator.storage.persist) return;
+      Page.persistAsked = true;
+      navigator.storage.persist().catch(function() {});
     },
   },
 
@@ -196,6 +322,11 @@ var LibraryVantor = {
 
   vantor_page_listen__deps: ['$Page'],
   vantor_page_listen: function(on) { if (on) Page.attach(); else Page.detach(); },
+
+  vantor_page_offer_keyboard__deps: ['$Page'],
+  vantor_page_offer_keyboard: function(on) {
+    if (Page.hooks().offerKeyboard) Page.hooks().offerKeyboard(!!on);
+  },
 
   vantor_canvas_open__deps: ['$Page'],
   vantor_canvas_open: function() {
@@ -289,19 +420,39 @@ var LibraryVantor = {
     });
   },
 
+  // After a failed store the files in memory are newer than the stored
+  // ones: the next reading stores them first, and while that fails too,
+  // they are not read over.
   vantor_storage_sync__deps: ['$Page', '$Asyncify', '$FS', '$IDBFS', '$PATH'],
   vantor_storage_sync: function(populate) {
     var folders = populate ? Page.storedFolders() : [];
     return Asyncify.handleSleep(function(wakeUp) {
-      FS.syncfs(!!populate, function(error) {
-        folders.forEach(function(folder) { FS.mkdirTree(folder); });
-        if (error && !Page.storageWarned) {
-          Page.storageWarned = true;
-          err('the browser\'s storage cannot be reached; scores last until the page closes');
-        }
-        wakeUp(error ? 0 : 1);
-      });
+      var store = function(then) {
+        FS.syncfs(false, function(error) {
+          Page.unsaved = !!error;
+          Page.storageAnswered(error);
+          if (!error) Page.askToPersist();
+          then(error);
+        });
+      };
+      var read = function() {
+        FS.syncfs(true, function(error) {
+          folders.forEach(function(folder) { FS.mkdirTree(folder); });
+          Page.storageAnswered(error);
+          wakeUp(error ? 0 : 1);
+        });
+      };
+      if (!populate) store(function(error) { wakeUp(error ? 0 : 1); });
+      else if (Page.unsaved) store(function(error) { if (error) wakeUp(1); else read(); });
+      else read();
     });
+  },
+
+  vantor_storage_failure__deps: ['$Page', 'malloc', 'free'],
+  vantor_storage_failure: function() {
+    if (Page.failureText) _free(Page.failureText);
+    Page.failureText = allocateUTF8(Page.failure);
+    return Page.failureText;
   },
 };
 

@@ -1,20 +1,23 @@
 // The page around the game: it loads the program and its data behind a
-// progress bar, waits for a click (browsers start sound only after one),
-// scales the picture by the largest whole factor that fits, and shows
-// message boxes and the end of the program.
+// progress bar, waits for a click or tap (browsers start sound only after
+// one), scales the picture by the largest whole factor that fits, shows
+// message boxes, notices and the end of the program, offers the on-screen
+// keyboard for names, and keeps the build for starts without the network.
 'use strict';
 
 (function () {
   const $ = (id) => document.getElementById(id);
   const canvas = $('screen');
-  // The per-user data folder, where HIGH30 lives: IndexedDB keeps it.
-  const STORED = '/home/web_user/.local/share';
+  const LOADED = ['vantor.wasm', 'DATA30.RES', 'kelvo.res'];
   const timings = { ready: 0, started: 0 };
   let loaded = null;
   let sound = null;
   let running = false;
+  let started = false;
+  let typingName = false;
+  let touched = false;
 
-  // Bytes received against bytes announced, for the bar.
+  // Bytes received against the build's sizes of the files, for the bar.
   const progress = {
     expected: 0, received: 0,
     expect(n) { this.expected += n; this.show(); },
@@ -25,28 +28,31 @@
     },
   };
 
-  async function fetchFile(url, inflate) {
+  // The server may send the files compressed, and then says only how large
+  // the compressed copy is: the build's list tells the size of each.
+  function expectSizes() {
+    fetch('site.json').then((response) => response.json()).then((site) => {
+      for (const name of LOADED) progress.expect(Number(site.sizes[name]) || 0);
+    }).catch((e) => console.warn('no progress to show:', e));
+  }
+
+  async function fetchFile(url) {
     const response = await fetch(url);
     if (!response.ok) throw new Error(url + ': ' + response.status + ' ' + response.statusText);
-    progress.expect(Number(response.headers.get('Content-Length')) || 0);
-    let body = response.body.pipeThrough(new TransformStream({
+    const body = response.body.pipeThrough(new TransformStream({
       transform(chunk, out) { progress.add(chunk.length); out.enqueue(chunk); },
     }));
-    if (inflate) body = body.pipeThrough(new DecompressionStream('gzip'));
     return new Uint8Array(await new Response(body).arrayBuffer());
   }
 
-  // The data files come gzipped where the browser can inflate them.
-  async function fetchData(name) {
-    const gzipped = typeof DecompressionStream === 'function';
-    return [name, await fetchFile(gzipped ? name + '.gz' : name, gzipped)];
-  }
+  async function fetchData(name) { return [name, await fetchFile(name)]; }
 
   // The program is compiled while the data still arrives, and once for
   // every game played on this page.
   async function load() {
+    expectSizes();
     const [program, ...data] = await Promise.all([
-      fetchFile('vantor.wasm', false).then((bytes) => WebAssembly.compile(bytes)),
+      fetchFile('vantor.wasm').then((bytes) => WebAssembly.compile(bytes)),
       fetchData('DATA30.RES'), fetchData('kelvo.res')]);
     return { program, data };
   }
@@ -76,12 +82,44 @@
     }
   }
 
+  // After the box, the focus goes on to the game's picture, or to whatever
+  // the page shows once the game has ended.
   function messageBox(caption, text) {
     const dialog = $('message');
     $('message-caption').textContent = caption;
     $('message-text').textContent = text;
     dialog.showModal();
-    return new Promise((resolve) => dialog.addEventListener('close', resolve, { once: true }));
+    return new Promise((resolve) => dialog.addEventListener('close', () => {
+      if (running) canvas.focus();
+      resolve();
+    }, { once: true }));
+  }
+
+  // Said once a page, over the game, until closed.
+  function notice(text) {
+    if ($('notice').dataset.shown) return;
+    $('notice-text').textContent = text;
+    $('notice').dataset.shown = '1';
+    $('notice').hidden = false;
+  }
+
+  // While a name is being typed, a tap on the picture or the keyboard
+  // button brings up the on-screen keyboard; the button shows only then,
+  // and only on screens that have been touched.
+  function offerKeyboard(on) {
+    typingName = on;
+    $('keyboard').hidden = !(on && touched);
+    if (!on) $('typing').blur();
+  }
+
+  function noteTouch(e) {
+    if (e.pointerType === 'mouse') return;
+    touched = true;
+    if (typingName) $('keyboard').hidden = false;
+  }
+
+  function tapToType(e) {
+    if (typingName && e.pointerType !== 'mouse') $('typing').focus({ preventScroll: true });
   }
 
   // "?--trace=/play.trace&cmd=Q": options for the program, then its command line.
@@ -96,28 +134,16 @@
     return args;
   }
 
-  // Before main: the data in the current folder, the stored files read in.
+  // Before main: the data in the current folder.
   function prepareFiles(module) {
-    const FS = module.FS;
-    for (const [name, bytes] of loaded.data) FS.writeFile('/' + name, bytes);
-    FS.mkdirTree(STORED);
-    try {
-      FS.mount(FS.filesystems.IDBFS, {}, STORED);
-    } catch (e) {
-      console.warn('scores are not kept: ', e);
-      FS.mkdirTree(STORED + '/vantor');
-      return;
-    }
-    module.addRunDependency('storage');
-    FS.syncfs(true, (error) => {
-      if (error) console.warn('scores are not kept: the browser\'s storage cannot be reached', error);
-      FS.mkdirTree(STORED + '/vantor');
-      module.removeRunDependency('storage');
-    });
+    for (const [name, bytes] of loaded.data) module.FS.writeFile('/' + name, bytes);
   }
 
+  // A layer's button takes the focus, so Enter goes on from there.
   function show(id) {
     for (const layer of ['loading', 'cover', 'ended', 'failed']) $(layer).hidden = layer !== id;
+    const button = id && $(id).querySelector('button');
+    if (button) button.focus();
   }
 
   function fail(text) {
@@ -128,8 +154,9 @@
 
   async function start() {
     if (running) return;
-    running = true;
+    running = started = true;
     show(null);
+    canvas.focus();
     timings.started = performance.now();
     if (!sound) sound = await SoundOutput.open().catch(() => null);
     const module = {
@@ -140,35 +167,49 @@
       print: (text) => console.log(text),
       printErr: (text) => console.warn(text),
       page: {
-        sound, messageBox, toggleFullScreen, textField: $('typing'),
+        sound, messageBox, toggleFullScreen, notice, offerKeyboard, textField: $('typing'),
         modalOpen: () => $('message').open,
       },
-      onExit: () => { running = false; show('ended'); },
+      onExit: () => { running = false; offerKeyboard(false); show('ended'); },
       onAbort: (what) => fail('The game stopped: ' + what),
     };
     window.vantor = module;   // the running game, for the console and the tests
     createVantor(module).catch((e) => fail('The game cannot start: ' + e));
   }
 
-  function offerKeyboard(e) {
-    if (e.pointerType === 'touch') $('keyboard').hidden = false;
+  // After one visit the page starts without the network, from the build
+  // its service worker keeps. A newer build, found meanwhile, waits: the
+  // next load hands over to it before any game starts.
+  function keepForOffline() {
+    const workers = navigator.serviceWorker;
+    if (!workers) return;
+    workers.addEventListener('controllerchange', () => { if (!started) location.reload(); });
+    workers.getRegistration().then((registration) => {
+      if (registration && registration.waiting && workers.controller) registration.waiting.postMessage('take-over');
+    }).catch(() => {});
+  }
+
+  function keepThisBuild() {
+    const workers = navigator.serviceWorker;
+    if (workers) workers.register('service_worker.js').catch((e) => console.warn('no start without the network:', e));
   }
 
   addEventListener('resize', fit);
   fit();
   $('cover').addEventListener('click', start);
-  addEventListener('keydown', (e) => {
-    if (!$('cover').hidden && (e.key === 'Enter' || e.key === ' ')) start();
-  });
   $('again').addEventListener('click', start);
   $('fullscreen').addEventListener('click', toggleFullScreen);
-  $('keyboard').addEventListener('click', () => $('typing').focus());
-  addEventListener('pointerdown', offerKeyboard, true);
+  $('keyboard').addEventListener('click', () => $('typing').focus({ preventScroll: true }));
+  $('notice-close').addEventListener('click', () => { $('notice').hidden = true; });
+  addEventListener('pointerdown', noteTouch, true);
+  canvas.addEventListener('pointerup', tapToType);
   window.vantorTimings = timings;
+  keepForOffline();
 
   load().then((files) => {
     loaded = files;
     timings.ready = performance.now();
     show('cover');
+    keepThisBuild();
   }, (e) => fail('The game cannot be loaded: ' + e.message));
 })();

@@ -1,5 +1,9 @@
 // Serves a folder over HTTP on 127.0.0.1 (the page needs http: for its
-// worklet and storage). Usage: node serve.js FOLDER [PORT]; PORT 0 picks one.
+// worklet, storage and service worker). A file with a compressed copy beside
+// it (FILE.br, FILE.gz, which the build writes) goes out as that copy to a
+// browser that takes it. Every answer is revalidated before reuse, so an
+// unchanged file costs a short "not modified" and a new build is seen at once.
+// Usage: node serve.js FOLDER [PORT]; PORT 0 picks one.
 'use strict';
 const http = require('http');
 const fs = require('fs');
@@ -7,36 +11,77 @@ const path = require('path');
 
 const TYPES = {
   '.html': 'text/html; charset=utf-8', '.js': 'text/javascript; charset=utf-8',
-  '.wasm': 'application/wasm', '.png': 'image/png', '.gz': 'application/gzip',
+  '.json': 'application/json', '.webmanifest': 'application/manifest+json',
+  '.wasm': 'application/wasm', '.png': 'image/png',
 };
+// Best first.
+const ENCODINGS = [['br', '.br'], ['gzip', '.gz']];
 
-function serve(root, port, ready) {
+function accepted(request) {
+  return (request.headers['accept-encoding'] || '').split(',')
+    .map((part) => part.trim().split(';')[0].toLowerCase());
+}
+
+// The file to send for a request: a compressed copy when there is one the
+// browser takes, else the file itself; null when there is neither.
+function representation(file, request, done) {
+  const takes = accepted(request);
+  const candidates = ENCODINGS.filter(([name]) => takes.includes(name))
+    .map(([name, suffix]) => ({ path: file + suffix, encoding: name }))
+    .concat({ path: file, encoding: null });
+  const next = (i) => {
+    if (i === candidates.length) return done(null);
+    fs.stat(candidates[i].path, (error, stat) => {
+      if (!error && stat.isFile()) done({ ...candidates[i], stat });
+      else next(i + 1);
+    });
+  };
+  next(0);
+}
+
+// served(request, status, bytes) hears of every answer: the tests count the
+// bytes on the wire with it.
+function serve(root, port, ready, served = () => {}) {
   const server = http.createServer((request, response) => {
+    const socket = request.socket;
+    const before = socket.bytesWritten;
+    const answer = (status, headers, body) => {
+      response.writeHead(status, headers);
+      // One answer at a time goes out on a connection.
+      response.on('finish', () => served(request, status, socket.bytesWritten - before));
+      if (body && request.method !== 'HEAD') body.pipe(response);
+      else response.end();
+    };
     let name;
     try {
       name = decodeURIComponent(new URL(request.url, 'http://host').pathname);
     } catch (e) {
-      response.writeHead(400).end();
+      answer(400, {});
       return;
     }
     if (name.endsWith('/')) name += 'index.html';
     const file = path.join(root, path.normalize(name));
     if (!file.startsWith(root + path.sep)) {
-      response.writeHead(403).end();
+      answer(403, {});
       return;
     }
-    fs.stat(file, (error, stat) => {
-      if (error || !stat.isFile()) {
-        response.writeHead(404, { 'Content-Type': 'text/plain' }).end('not found\n');
+    representation(file, request, (chosen) => {
+      if (!chosen) {
+        answer(404, { 'Content-Type': 'text/plain' });
         return;
       }
-      response.writeHead(200, {
+      const tag = `"${chosen.stat.size.toString(36)}-${chosen.stat.mtimeMs.toString(36)}"`;
+      const headers = {
         'Content-Type': TYPES[path.extname(file)] || 'application/octet-stream',
-        'Content-Length': stat.size,
-        'Cache-Control': 'no-cache',
-      });
-      if (request.method === 'HEAD') response.end();
-      else fs.createReadStream(file).pipe(response);
+        'Cache-Control': 'no-cache', ETag: tag, Vary: 'Accept-Encoding',
+      };
+      if (chosen.encoding) headers['Content-Encoding'] = chosen.encoding;
+      if (request.headers['if-none-match'] === tag) {
+        answer(304, headers);
+        return;
+      }
+      headers['Content-Length'] = chosen.stat.size;
+      answer(200, headers, fs.createReadStream(chosen.path));
     });
   });
   server.listen(port, '127.0.0.1', () => ready(server));

@@ -50,15 +50,16 @@ void appendChunk(std::vector<uint8_t>& out, const char type[4], const uint8_t* d
     appendU32(out, crc32Of(out.data() + crcStart, size + 4));
 }
 
-// A zlib stream of the data.
-bool pack(const std::vector<uint8_t>& data, std::vector<uint8_t>& packed) {
+// A zlib stream of the data, at zlib's level 1 (fastest) to 9 (smallest).
+bool pack(const std::vector<uint8_t>& data, int level, std::vector<uint8_t>& packed) {
 #if VANTOR_PNG_DEFLATE
     uLongf packedSize = compressBound(static_cast<uLong>(data.size()));
     packed.resize(packedSize);
-    if (compress2(packed.data(), &packedSize, data.data(), static_cast<uLong>(data.size()), Z_BEST_SPEED) != Z_OK)
+    if (compress2(packed.data(), &packedSize, data.data(), static_cast<uLong>(data.size()), level) != Z_OK)
         return false;
     packed.resize(packedSize);
 #else
+    (void)level;
     packed = {0x78, 0x01};
     size_t at = 0;
     do {
@@ -82,9 +83,9 @@ bool pack(const std::vector<uint8_t>& data, std::vector<uint8_t>& packed) {
 // Each row is prefixed with filter type 0; the whole stream is one zlib
 // stream in a single IDAT.
 bool writePng(const std::string& path, int width, int height, uint8_t colourType,
-              const uint8_t* palette768, const std::vector<uint8_t>& filtered) {
+              const uint8_t* palette768, const std::vector<uint8_t>& filtered, int level) {
     std::vector<uint8_t> packed;
-    if (!pack(filtered, packed)) return false;
+    if (!pack(filtered, level, packed)) return false;
 
     static const uint8_t signature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
     std::vector<uint8_t> file(signature, signature + 8);
@@ -116,12 +117,14 @@ std::vector<uint8_t> filterRows(int rowBytes, int height, int pitch, const uint8
 bool writeIndexedPng(const std::string& path, int width, int height, int pitch,
                      const uint8_t* indices, const uint8_t* palette768) {
     if (width <= 0 || height <= 0 || pitch < width || !indices || !palette768) return false;
-    return writePng(path, width, height, 3, palette768, filterRows(width, height, pitch, indices));
+    // Snapshots come many a run: quick beats small.
+    return writePng(path, width, height, 3, palette768, filterRows(width, height, pitch, indices), 1);
 }
 
 bool writeRgbaPng(const std::string& path, int width, int height, const uint8_t* rgba) {
     if (width <= 0 || height <= 0 || !rgba) return false;
-    return writePng(path, width, height, 6, nullptr, filterRows(width * 4, height, width * 4, rgba));
+    // Icons travel to every visitor of the page: small beats quick.
+    return writePng(path, width, height, 6, nullptr, filterRows(width * 4, height, width * 4, rgba), 9);
 }
 
 }  // namespace vantor

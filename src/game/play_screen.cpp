@@ -169,7 +169,7 @@ int composeFrame(bool show, int& menuResult) {
             vdp.saveScreen(savedScreen);
             return 1;
         }
-        vdp.drawImage(inputDevices.mouse.x, inputDevices.mouse.y, res.pointer);
+        if (inputDevices.pointerShown) vdp.drawImage(inputDevices.mouse.x, inputDevices.mouse.y, res.pointer);
     }
     if (show) vdp.present();
     return 1;

@@ -68,6 +68,7 @@ void InputDevices::PollMouse() {
     mouse.y = clampTo(y, 479);
     mouse.left = reading.buttons[0];
     mouse.right = reading.buttons[1];
+    pointerShown = !reading.byTouch;
     recorderStep(before.x, before.y);
     if (mousePolled) mousePolled(mouse);
 }

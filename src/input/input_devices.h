@@ -56,6 +56,9 @@ public:
 
     uint8_t keyState[256] = {};
     MouseState mouse;
+    // Whether the screens draw the game's arrow at the mouse: not after a
+    // touch. Drawing only; nothing the game does depends on it.
+    bool pointerShown = true;
     CharRing ring;
     Recorder recorder;
 

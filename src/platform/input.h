@@ -107,6 +107,9 @@ struct MouseReading {
     bool absolute = false;
     int32_t x = 0;
     int32_t y = 0;
+    // The pointer last went where a finger touched, and no arrow belongs
+    // under a finger: the game draws none until the mouse moves it again.
+    bool byTouch = false;
 };
 
 // Keyboard and mouse in immediate mode, keys by DirectInput scan code.
@@ -129,6 +132,9 @@ public:
     virtual DeviceResult acquireKeyboard() = 0;
     // Acquires the mouse again after a lost or not-acquired reading; Ok when usable.
     virtual DeviceResult acquireMouse() = 0;
+    // A name is being typed, or no longer: a keyboard drawn on the screen is
+    // offered only meanwhile.
+    virtual void typingName(bool) {}
     // Releases both devices and the input system.
     virtual void close() = 0;
 };

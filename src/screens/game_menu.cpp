@@ -79,7 +79,7 @@ struct MenuState {
         for (int k = 0; k < 4; ++k)
             vdp.drawFillRunImage(0, 0, res.menuButtons[k][k == highlighted ? frame : 0]);
         vdp.drawImage(213, 176, res.soundIndicator[soundDevice.soundOn ? 1 : 0]);
-        vdp.drawImage(inputDevices.mouse.x, inputDevices.mouse.y, res.pointer);
+        if (inputDevices.pointerShown) vdp.drawImage(inputDevices.mouse.x, inputDevices.mouse.y, res.pointer);
         vdp.present();
     }
 };

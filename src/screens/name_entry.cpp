@@ -54,6 +54,7 @@ void enterName(int row) {
     int blink = kBlinkFrames;
     inputDevices.setCapture(true);
     inputDevices.emptyRing();
+    platform::input().typingName(true);
     for (bool finished = false; !finished;) {
         vdp.restoreScreen(savedScreen);
         showName(editor, entry);
@@ -72,6 +73,7 @@ void enterName(int row) {
         finished = editor.handle(inputDevices.takeChar());
         vdp.present();
     }
+    platform::input().typingName(false);
     inputDevices.setCapture(false);
     inputDevices.emptyRing();
     if (entry.name[0] == 0) fillDefaultName(row);

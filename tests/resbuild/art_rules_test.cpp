@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "board_art.h"
+#include "data30_art.h"
+#include "desktop_icon.h"
 #include "font_art.h"
 #include "game_palette.h"
 #include "picture.h"
@@ -79,6 +81,32 @@ TEST(PictureHelpersTest, TrimOverlayAndDifference) {
     Picture same = differenceFrom(crop(screen, 2, 2, 3, 3), screen);
     EXPECT_EQ(same.w * same.h, 1);
     EXPECT_EQ(same.at(0, 0), 0);
+}
+
+// A launcher's mask keeps the middle 80% circle of a maskable icon: there it
+// must show the desktop icon's disc, pixel for pixel, and nothing may be
+// transparent anywhere.
+TEST(DesktopIconTest, TheMaskableIconHoldsTheDiscInItsSafeZoneOnBlack) {
+    Data30Art art = makeData30Art();
+    const int disc = 40, side = 50;  // the disc's 40 pixels are 80% of 50
+    std::vector<uint8_t> plain = desktopIcon(art, disc);
+    std::vector<uint8_t> maskable = desktopIcon(art, side, IconShape::Maskable);
+    auto pixel = [](const std::vector<uint8_t>& rgba, int size, int x, int y) {
+        return &rgba[(size_t(y) * size + x) * 4];
+    };
+    int compared = 0;
+    for (int y = 0; y < disc; ++y)
+        for (int x = 0; x < disc; ++x) {
+            const uint8_t* p = pixel(plain, disc, x, y);
+            if (p[3] != 255) continue;
+            const uint8_t* m = pixel(maskable, side, x + 5, y + 5);
+            EXPECT_EQ(std::vector<uint8_t>(p, p + 4), std::vector<uint8_t>(m, m + 4)) << x << "," << y;
+            ++compared;
+        }
+    EXPECT_GT(compared, 1000);
+    EXPECT_EQ(pixel(plain, disc, 0, 0)[3], 0);
+    for (size_t i = 0; i < maskable.size(); i += 4) ASSERT_EQ(maskable[i + 3], 255) << i / 4;
+    EXPECT_EQ(std::vector<uint8_t>(maskable.begin(), maskable.begin() + 3), std::vector<uint8_t>(3, 0));
 }
 
 }  // namespace

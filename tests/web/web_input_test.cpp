@@ -29,7 +29,7 @@ protected:
 
     double now = 0;
     int yields = 0;
-    WebInput input{[this] { return now; }, [this] { ++yields; }};
+    WebInput input{[this] { return now; }, [this] { ++yields; }, [](bool) {}};
 };
 
 TEST_F(WebInputTest, KeysHoldAndATapWithinOneFrameCountsOnce) {
@@ -104,6 +104,30 @@ TEST_F(WebInputTest, TouchesClickByGestureAndThePenSideButtonIsTheRightButton) {
     r = mouse();
     EXPECT_EQ(r.x, 200);
     EXPECT_EQ(r.buttons[1], 0x80);
+}
+
+// Fingers 40 page pixels (20 picture pixels) apart, lifted in either order:
+// the right click lands where the first finger went down. After any touch
+// the arrow is not drawn, until the mouse or a pen moves the pointer.
+TEST_F(WebInputTest, TwoFingersClickRightUnderTheFirstAndFingersHideTheArrow) {
+    for (bool firstLiftedFirst : {false, true}) {
+        SCOPED_TRACE(firstLiftedFirst);
+        input.pointer(at(Phase::Down, Kind::Touch, 200, 100, 1, 1));
+        input.pointer(at(Phase::Down, Kind::Touch, 240, 100, 1, 2));
+        input.pointer(at(Phase::Up, Kind::Touch, firstLiftedFirst ? 200 : 240, 100, 0, firstLiftedFirst ? 1 : 2));
+        input.pointer(at(Phase::Up, Kind::Touch, firstLiftedFirst ? 240 : 200, 100, 0, firstLiftedFirst ? 2 : 1));
+        MouseReading r = mouse();
+        EXPECT_EQ(r.x, 100);
+        EXPECT_EQ(r.y, 50);
+        EXPECT_EQ(r.buttons[0], 0);
+        EXPECT_EQ(r.buttons[1], 0x80);
+        EXPECT_TRUE(r.byTouch);
+        input.pointer(at(Phase::Move, Kind::Mouse, 300, 300));
+        EXPECT_FALSE(mouse().byTouch);
+    }
+    input.pointer(at(Phase::Down, Kind::Touch, 10, 10, 1));
+    input.pointer(at(Phase::Move, Kind::Pen, 20, 20));
+    EXPECT_FALSE(mouse().byTouch);
 }
 
 TEST_F(WebInputTest, InTheBackgroundNothingIsReadAndEverythingIsLetGo) {

@@ -1,7 +1,7 @@
 // Makes DATA30.RES, kelvo.res and the Windows program icon vantor.ico in a
 // folder; with --sheet, a contact sheet of every picture and sound instead;
-// with --icons, the desktop icons (vantor-SIZE.png) and the sdl window's
-// (vantor-window.rgba).
+// with --icons, the desktop icons (vantor-SIZE.png, vantor-maskable-SIZE.png)
+// and the sdl window's (vantor-window.rgba).
 #include <cstdio>
 #include <string>
 
@@ -24,6 +24,10 @@ bool writeIcons(const resbuild::Data30Art& art, const std::string& dir) {
         std::string path = dir + "/vantor-" + std::to_string(size) + ".png";
         ok = vantor::writeRgbaPng(path, size, size, resbuild::desktopIcon(art, size).data()) && ok;
     }
+    int size = resbuild::kMaskableIconSize;
+    std::string path = dir + "/vantor-maskable-" + std::to_string(size) + ".png";
+    auto maskable = resbuild::desktopIcon(art, size, resbuild::IconShape::Maskable);
+    ok = vantor::writeRgbaPng(path, size, size, maskable.data()) && ok;
     std::vector<uint8_t> window = resbuild::desktopIcon(art, resbuild::kWindowIconSize);
     return write(dir + "/vantor-window.rgba", window) && ok;
 }

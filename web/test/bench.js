@@ -1,6 +1,9 @@
-// Figures of the page in Debian's chromium, headless, served from 127.0.0.1:
-//   loading: navigation to the first presented frame (the start clicked as
-//     soon as offered), bytes transferred, each load with an empty cache;
+// Figures of the page in Debian's chromium, headless, served from 127.0.0.1
+// by the project's server:
+//   loading: navigation to the start offered and to the first presented
+//     frame (the start clicked as soon as offered), and the bytes the server
+//     sent: a first visit with nothing kept (up to the service worker
+//     keeping the build), then a repeat visit in the same profile;
 //   pacing: frame intervals over 30 s of play at frameDelay 35, and the
 //     main thread's time per frame;
 //   sound: how long a change to the mix takes to reach the output.
@@ -23,20 +26,35 @@ function summary(values) {
          `min ${f(sorted[0])}  max ${f(sorted.at(-1))}`;
 }
 
-async function load(session) {
-  const context = await session.browser.createBrowserContext();   // an empty cache
+async function visit(context, session) {
+  session.served.length = 0;
   const page = await context.newPage();
-  const protocol = await page.target().createCDPSession();
-  await protocol.send('Network.enable');
-  let bytes = 0;
-  protocol.on('Network.loadingFinished', (e) => { bytes += e.encodedDataLength; });
   await page.goto(session.url);
   await b.startGame(page);
   const figures = await page.evaluate(() => ({
     ready: window.vantorTimings.ready, started: window.vantorTimings.started,
     firstFrame: window.vantor.stats.firstFrame }));
+  await page.evaluate(() => navigator.serviceWorker.ready);   // the build kept
+  await b.sleep(1500);   // the browser's check for a newer build comes a little later
+  await page.close();
+  return { ...figures, bytes: session.served.reduce((sum, s) => sum + s.bytes, 0) };
+}
+
+// A first and a repeat visit in a profile of their own.
+async function load(session) {
+  const context = await session.browser.createBrowserContext();
+  const first = await visit(context, session);
+  const repeat = await visit(context, session);
   await context.close();
-  return { ...figures, bytes };
+  return { first, repeat };
+}
+
+function reportLoads(what, loads) {
+  console.log('  %s:', what);
+  console.log('    start offered:', summary(loads.map((l) => l.ready)));
+  console.log('    first frame presented:', summary(loads.map((l) => l.firstFrame)));
+  console.log('    click to first frame:', summary(loads.map((l) => l.firstFrame - l.started)));
+  console.log('    bytes sent by the server:', summary(loads.map((l) => l.bytes)));
 }
 
 // The last frame of the trace, from the end of the file only, so that the
@@ -110,11 +128,9 @@ async function pacing(session) {
   try {
     const loads = [];
     for (let i = 0; i < LOADS; i++) loads.push(await load(session));
-    console.log('loading, ms from navigation (%d loads, empty cache):', LOADS);
-    console.log('  data and program loaded, start offered:', summary(loads.map((l) => l.ready)));
-    console.log('  first frame presented:', summary(loads.map((l) => l.firstFrame)));
-    console.log('  click to first frame:', summary(loads.map((l) => l.firstFrame - l.started)));
-    console.log('  bytes transferred:', summary(loads.map((l) => l.bytes)));
+    console.log('loading, ms from navigation (%d loads each):', LOADS);
+    reportLoads('first visit, nothing kept', loads.map((l) => l.first));
+    reportLoads('repeat visit', loads.map((l) => l.repeat));
     const run = await pacing(session);
     console.log('pacing over %d s of play at frameDelay 35, ms:', PACING_MS / 1000);
     console.log('  frame interval:', summary(run.intervals));

@@ -15,8 +15,19 @@ const VIEWPORT = { width: 1300, height: 1000 };   // the picture fits twice over
 
 const sleep = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
 
+// The project's server on a port of its own, so a site of its own for the
+// browser (storage, service worker); served lists every answer's path and
+// bytes on the wire.
+async function startSite(folder) {
+  const served = [];
+  const server = await new Promise((ready) => serve(path.resolve(folder), 0, ready,
+    (request, status, bytes) => served.push({ path: new URL(request.url, 'http://host').pathname, status, bytes })));
+  return { server, served, url: `http://127.0.0.1:${server.address().port}/` };
+}
+
 async function startBrowser(folder) {
-  const server = await new Promise((ready) => serve(path.resolve(folder), 0, ready));
+  const site = await startSite(folder);
+  const others = [];
   const profile = fs.mkdtempSync(path.join(os.tmpdir(), 'vantor-chromium-'));
   const browser = await puppeteer.launch({
     executablePath: CHROMIUM, headless: true, userDataDir: profile, args: FLAGS,
@@ -24,22 +35,30 @@ async function startBrowser(folder) {
   });
   return {
     browser,
-    url: `http://127.0.0.1:${server.address().port}/`,
+    url: site.url,
+    served: site.served,
+    // Another site serving a folder (by default the same one).
+    async anotherSite(other = folder) {
+      others.push(await startSite(other));
+      return others.at(-1);
+    },
     async close() {
       await browser.close();
-      server.close();
+      for (const s of [site, ...others]) s.server.close();
       fs.rmSync(profile, { recursive: true, force: true });
     },
   };
 }
 
-// A tab on the page; it keeps what the page wrote to the console.
-async function openPage(session, query = '') {
+// A tab on the page (of session.url, or of url); it keeps what the page
+// wrote to the console. prepare runs in the page before its own scripts.
+async function openPage(session, query = '', { url = session.url, prepare = null } = {}) {
   const page = await session.browser.newPage();
   page.consoleLines = [];
   page.on('console', (message) => page.consoleLines.push(message.text()));
   page.on('pageerror', (error) => page.consoleLines.push('page error: ' + error.message));
-  await page.goto(session.url + query);
+  if (prepare) await page.evaluateOnNewDocument(prepare);
+  await page.goto(url + query);
   return page;
 }
 

@@ -1,24 +1,30 @@
 // The page in Debian's chromium: loading, the start, the scaled picture,
-// mouse, touch and keys reaching the game, a whole game to the name entry,
-// the scores kept in IndexedDB across a reload and held against a second
-// tab, message boxes, and the end of the program. One game runs through the
-// steps in order; a step that fails skips the rest. Screenshots go to
-// FOLDER/screenshots. Usage: node browser_test.js FOLDER (a built build-web)
+// mouse, touch and keys reaching the game, a whole game to the name entry
+// with the on-screen keyboard, the scores kept in IndexedDB across a reload
+// and held against a second tab, storage that fails, message boxes, the end
+// of the program, and the page as an installable site that starts offline.
+// One game runs through the steps in order; a step that fails skips the
+// rest. Screenshots go to FOLDER/screenshots.
+// Usage: node browser_test.js FOLDER (a built build-web)
 'use strict';
 const test = require('node:test');
 const assert = require('node:assert');
 const fs = require('fs');
+const os = require('os');
 const path = require('path');
-const zlib = require('zlib');
 const { decodePng, colourCount } = require('./png.js');
-const { cellAnchors, parseTrace, gameOver, removableCell, swapPair, PHASE, RESTING } = require('./game.js');
+const { cellAnchors, parseTrace, gameOver, groupCells, removableCell, swapPair, PHASE, RESTING } = require('./game.js');
+const { KnownDevices } = require('puppeteer-core');
 const b = require('./browser.js');
 
 const folder = path.resolve(process.argv[2] || 'build-web');
 const shots = path.join(folder, 'screenshots');
 const anchors = cellAnchors();
 const HIGH30 = '/home/web_user/.local/share/vantor/HIGH30';
-const NAME = Buffer.from([0x57, 0x65, 0xc6, 0x62]);   // "WeЖb" in Windows-1251
+// Typed on the keyboard, then on the on-screen one, composed, and on a
+// Russian layout: "WeAnnBobЖ" in Windows-1251.
+const NAME = Buffer.concat([Buffer.from('WeAnnBob'), Buffer.from([0xc6])]);
+const STORAGE_LOST = 'Scores will not be kept after this page closes';
 let session, first, second;
 let failed = false;
 
@@ -106,8 +112,33 @@ async function dispatchKey(page, type, fields) {
   await (await cdp(page)).send('Input.dispatchKeyEvent', { type, ...fields });
 }
 
+// Fingers on the picture, at page points, put down and lifted in the order
+// given: an event that leaves a finger out lifts it.
+async function touchTap(page, points) {
+  const protocol = await cdp(page);
+  const send = (type, down) => protocol.send('Input.dispatchTouchEvent',
+    { type, touchPoints: down.map((p) => ({ x: p.x, y: p.y, id: points.indexOf(p) + 1 })) });
+  for (let n = 1; n <= points.length; n++) await send('touchStart', points.slice(0, n));
+  for (let n = 1; n < points.length; n++) await send('touchMove', points.slice(n));
+  await send('touchEnd', []);
+}
+
+// The canvas's pixels in a rectangle of the picture.
+function canvasPixels(page, x, y, w, h) {
+  return page.evaluate((...r) => Array.from(document.getElementById('screen').getContext('2d')
+    .getImageData(...r).data), x, y, w, h).then((bytes) => Buffer.from(bytes));
+}
+
 function heldLocks(page) {
   return page.evaluate(async () => (await navigator.locks.query()).held.map((l) => l.name));
+}
+
+// Past the game-over picture, until the table after the game holds the scores.
+async function pastGameOver(page) {
+  while (!(await heldLocks(page)).some((name) => name.endsWith('HIGH30'))) {
+    await b.clickPicture(page, 320, 240);
+    await b.waitFrames(page, 5);
+  }
 }
 
 async function waitConsole(page, text) {
@@ -121,11 +152,35 @@ async function waitConsole(page, text) {
 test.before(async () => { session = await b.startBrowser(folder); });
 test.after(async () => { if (session) await session.close(); });
 
-step('the page loads its data behind a bar, waits for a click and then shows the game', async (t) => {
-  first = await b.openPage(session, '?--trace=/play.trace&cmd=Q');
+// The page's controls as assistive technology reads them.
+async function accessible(page, role) {
+  const found = [];
+  const walk = (node) => {
+    if (node.role === role) found.push(node.name);
+    (node.children || []).forEach(walk);
+  };
+  walk(await page.accessibility.snapshot({ interestingOnly: false }));
+  return found;
+}
+
+// Counts the calls of navigator.storage.persist.
+function spyOnPersist() {
+  window.persistAsked = 0;
+  const persist = navigator.storage.persist.bind(navigator.storage);
+  navigator.storage.persist = () => { window.persistAsked++; return persist(); };
+}
+
+step('the page loads its data behind a bar, offers a focused start button and Enter starts', async (t) => {
+  first = await b.openPage(session, '?--trace=/play.trace&cmd=Q', { prepare: spyOnPersist });
   await first.waitForSelector('#cover:not([hidden])', { timeout: 60000 });
   await screenshot(first, 'cover');
-  await b.startGame(first);
+  assert.strictEqual(await first.evaluate(() => document.activeElement.id), 'start');
+  assert.deepStrictEqual(await accessible(first, 'button').then((names) => names.filter((n) => /start/.test(n))),
+                         ['Click to start']);
+  assert.deepStrictEqual(await accessible(first, 'application'), ['Vantor: the wheel of pieces']);
+  await first.keyboard.press('Enter');
+  await b.waitFor(first, () => window.vantor && window.vantor.stats && window.vantor.stats.presents > 0);
+  assert.strictEqual(await first.evaluate(() => document.activeElement.id), 'screen');
   assert.strictEqual(await first.title(), 'Vantor');
   assert.strictEqual(await first.$eval('#progress div', (bar) => bar.style.width), '100%');
   const icon = await first.evaluate(async () => {
@@ -192,6 +247,26 @@ step('a touch tap selects a piece and a long press is the right button', async (
             'no right button from the long press');
 });
 
+// Where nothing moves on the play screen; the arrow is 15 x 21 pixels.
+const STILL = [600, 400];
+async function arrowPlace() {
+  await b.waitFrames(first, 3);
+  return canvasPixels(first, ...STILL, 15, 21);
+}
+
+step('after a touch the game draws no arrow until the mouse moves', async () => {
+  await idleBoard(first);
+  const at = await b.pagePoint(first, ...STILL);
+  await touchTap(first, [at]);
+  const touched = await arrowPlace();
+  await first.mouse.move(at.x, at.y);
+  const arrow = await arrowPlace();
+  await first.mouse.move(at.x - 100, at.y);
+  const elsewhere = await arrowPlace();
+  assert.ok(!arrow.equals(elsewhere), 'the mouse brought no arrow');
+  assert.ok(touched.equals(elsewhere), 'an arrow is drawn under the finger');
+});
+
 step('keys reach the game by their place on the keyboard; the browser keeps out', async () => {
   await first.evaluate(() => {
     window.keptOut = [];
@@ -212,8 +287,25 @@ step('keys reach the game by their place on the keyboard; the browser keeps out'
   }
 });
 
-// Swaps that build groups and the right button removing them, three
-// times at most, then swaps that fill the board.
+// Two fingers 40 page pixels apart, the first on the cell and the second
+// off its group, lifted last: the right button is at the first.
+async function twoFingerTap(page, frame, cell) {
+  const group = groupCells(frame.cells, cell);
+  const one = await b.pagePoint(page, ...anchors[cell]);
+  const rect = await canvasRect(page);
+  for (let turn = 0; turn < 8; turn++) {
+    const other = { x: one.x + 40 * Math.cos(turn * Math.PI / 4), y: one.y + 40 * Math.sin(turn * Math.PI / 4) };
+    const x = (other.x - rect.left) * 640 / rect.width, y = (other.y - rect.top) * 480 / rect.height;
+    if ([...group].every((i) => Math.hypot(anchors[i][0] - x, anchors[i][1] - y) >= 18)) {
+      await touchTap(page, [one, other]);
+      return;
+    }
+  }
+  throw new Error('no place off the group for the second finger');
+}
+
+// Swaps that build groups and the right button removing them (the first
+// time by a two-finger tap), three times at most, then swaps that fill the board.
 step('a whole game is played to its end, removing the groups it makes', async (t) => {
   let removals = 0;
   for (;;) {
@@ -223,8 +315,16 @@ step('a whole game is played to its end, removing the groups it makes', async (t
     if (group < 0) {
       await swap(first, frame, removals < 3);
     } else {
-      await b.clickPicture(first, ...anchors[group], 'right');
+      if (removals === 0) await twoFingerTap(first, frame, group);
+      else await b.clickPicture(first, ...anchors[group], 'right');
+      let click;
+      for (let waited = 0; !click && waited < 30; waited++) {
+        await b.waitFrames(first, 1);
+        click = (await trace(first)).find((f) => f.frame > frame.frame && f.right);
+      }
+      assert.deepStrictEqual(click && [click.x, click.y], anchors[group], 'the removal missed the group');
       while ((await lastFrame(first)).phase !== PHASE.removing) await b.waitFrames(first, 1);
+      assert.ok(await first.$eval('#keyboard', (button) => button.hidden), 'the keyboard button shows in play');
       removals++;
     }
     await b.waitFrames(first, 6);
@@ -232,19 +332,27 @@ step('a whole game is played to its end, removing the groups it makes', async (t
   t.diagnostic(`${removals} removals, score ${(await lastFrame(first)).score}`);
 });
 
-step('the name entry takes typed characters, in Windows-1251', async () => {
-  // Past the game-over picture, until the table after the game holds the scores.
-  while (!(await heldLocks(first)).some((name) => name.endsWith('HIGH30'))) {
-    await b.clickPicture(first, 320, 240);
-    await b.waitFrames(first, 5);
-  }
-  await b.waitFrames(first, 400);   // the new entry's marker, then the name entry
+// An input method composes "B", "Bo", "Bob" (Enter meanwhile is its own)
+// and then commits the word: the game takes "Bob" once.
+step('the name entry takes keys, a tap brings the on-screen keyboard, words count once composed', async () => {
+  await pastGameOver(first);
+  await b.waitFor(first, () => !document.getElementById('keyboard').hidden);   // the name entry
   await first.keyboard.type('We');
+  await touchTap(first, [await b.pagePoint(first, 320, 420)]);
+  await b.waitFor(first, () => document.activeElement.id === 'typing');
+  const protocol = await cdp(first);
+  await protocol.send('Input.insertText', { text: 'Ann' });
+  for (const text of ['B', 'Bo', 'Bob']) {
+    await protocol.send('Input.imeSetComposition', { text, selectionStart: text.length, selectionEnd: text.length });
+    await b.waitFrames(first, 2);
+  }
+  await dispatchKey(first, 'rawKeyDown', { key: 'Enter', code: 'Enter', windowsVirtualKeyCode: 13 });
+  await dispatchKey(first, 'keyUp', { key: 'Enter', code: 'Enter', windowsVirtualKeyCode: 13 });
+  await protocol.send('Input.insertText', { text: 'Bob' });
   await dispatchKey(first, 'keyDown', { key: 'Ж', code: 'Semicolon', text: 'Ж' });   // a Russian layout
   await dispatchKey(first, 'keyUp', { key: 'Ж', code: 'Semicolon' });
-  await first.click('#keyboard');   // offered since the touches: the on-screen keyboard's field
-  await (await cdp(first)).send('Input.insertText', { text: 'b' });
   await b.waitFrames(first, 10);
+  assert.ok((await heldLocks(first)).some((name) => name.endsWith('HIGH30')), 'the name entry has ended');
   await screenshot(first, 'name-entry');
 });
 
@@ -275,11 +383,10 @@ step('a tab out of view is parked, and back in view it goes on', async () => {
 
 step('once the first tab lets go, the second reads the scores afresh', async () => {
   await first.keyboard.press('Enter');
-  for (;;) {
-    const stored = await b.readFile(first, HIGH30);
-    if (stored && stored.includes(NAME) && !(await heldLocks(first)).length) break;
-    await b.waitFrames(first, 5);
-  }
+  while ((await heldLocks(first)).length) await b.waitFrames(first, 5);
+  const stored = await b.readFile(first, HIGH30);
+  assert.ok(stored.includes(NAME), 'stored: ' + stored.toString('latin1'));
+  assert.strictEqual(await first.evaluate(() => window.persistAsked), 1);
   await second.bringToFront();
   for (;;) {
     const stored = await b.readFile(second, HIGH30);
@@ -327,15 +434,14 @@ step('without an audio worklet the mix plays through a script processor', async 
   await page.close();
 });
 
-step('a message box shows on the page, modal, with its caption and text', async () => {
+step('a message box shows on the page, modal, named by its caption; then the focus goes on', async () => {
   const page = await session.browser.newPage();
+  await page.setBypassServiceWorker(true);   // what the page fetches passes here
   await page.setRequestInterception(true);
   page.on('request', (request) => {
-    if (!request.url().endsWith('DATA30.RES.gz')) return request.continue();
-    request.respond({ status: 200, body: zlib.gzipSync(Buffer.alloc(1000, 7)) });
+    if (!request.url().endsWith('DATA30.RES')) return request.continue();
+    request.respond({ status: 200, body: Buffer.alloc(1000, 7) });
   });
-  page.consoleLines = [];
-  page.on('console', (message) => page.consoleLines.push(message.text()));
   await page.goto(session.url);
   await page.waitForSelector('#cover:not([hidden])');
   await page.click('#cover');
@@ -344,8 +450,139 @@ step('a message box shows on the page, modal, with its caption and text', async 
   assert.deepStrictEqual(await page.evaluate(() => [document.getElementById('message-caption').innerText,
     document.getElementById('message-text').innerText]),
     ['ERROR!', "Can't initialise resources\n/DATA30.RES: 117901063 slots do not fit in the 996 bytes after the count"]);
+  assert.deepStrictEqual(await accessible(page, 'dialog'), ['ERROR!']);
   await screenshot(page, 'message-box');
   await page.click('#message button');
   await page.waitForSelector('#ended:not([hidden])');
+  assert.strictEqual(await page.evaluate(() => document.activeElement.id), 'again');
+  await page.close();
+});
+
+// Without IndexedDB, with one that throws at the look or fails to open:
+// the game plays, its files live in memory, and the page says once that
+// the scores go when it closes.
+step('storage that cannot be used: the game plays and the page says scores will not be kept', async () => {
+  const breakages = {
+    removed: () => Object.defineProperty(window, 'indexedDB', { value: undefined }),
+    throwing: () => Object.defineProperty(window, 'indexedDB', {
+      get() { throw new DOMException('The operation is insecure.', 'SecurityError'); } }),
+    'failing to open': () => {
+      IDBFactory.prototype.open = function () {
+        const request = {};
+        setTimeout(() => request.onerror({ preventDefault() {} }), 10);
+        return request;
+      };
+    },
+  };
+  for (const [name, prepare] of Object.entries(breakages)) {
+    const page = await b.openPage(session, '?cmd=Q', { prepare });
+    await b.startGame(page);
+    await page.keyboard.press('Escape');   // past the title to the table, which makes an empty HIGH30
+    await b.waitFor(page, (file) => { try { return !!window.vantor.FS.stat(file); } catch (e) { return false; } }, HIGH30);
+    const notice = await page.$eval('#notice', (n) => [n.hidden, n.textContent]);
+    assert.ok(!notice[0] && notice[1].startsWith(STORAGE_LOST), `${name}: ${notice}`);
+    await screenshot(page, 'storage-' + name.replace(/ /g, '-'));
+    await b.waitFrames(page, 20);
+    assert.strictEqual(await page.$('#message[open]'), null, name);
+    assert.deepStrictEqual(page.consoleLines.filter((line) => line.startsWith('page error')), [], name);
+    await page.close();
+  }
+});
+
+step('on a touch screen the cover says Tap and leaves out keyboard hints', async () => {
+  const page = await session.browser.newPage();
+  await page.emulate(KnownDevices['Pixel 5 landscape']);
+  await page.goto(session.url);
+  await page.waitForSelector('#cover:not([hidden])');
+  const words = await page.$eval('#cover', (cover) => cover.innerText.replace(/\s+/g, ' ').trim());
+  assert.strictEqual(words, 'VANTOR Tap to start Sound starts with your tap. Full screen: the button at the top right.');
+  await page.close();
+});
+
+// Fresh, on a copy of the build: the first visit's bytes on the wire, the
+// page installable, the next load fetching nothing but the service worker
+// (the version check), a start with the network off, and a new build that
+// waits for the next load while a game runs on the old one.
+step('one visit makes the page installable and startable offline; repeat visits fetch only the version check',
+  async (t) => {
+    const copy = fs.mkdtempSync(path.join(os.tmpdir(), 'vantor-site-'));
+    t.after(() => fs.rmSync(copy, { recursive: true, force: true }));
+    fs.cpSync(folder, copy, { recursive: true, filter: (file) => !file.startsWith(shots) });
+    const site = await session.anotherSite(copy);
+    const page = await b.openPage(session, '?cmd=Q', { url: site.url });
+    await b.startGame(page);
+    await page.evaluate(() => navigator.serviceWorker.ready);
+    const installable = await (await cdp(page)).send('Page.getInstallabilityErrors');
+    assert.deepStrictEqual(installable.installabilityErrors, []);
+    const firstVisit = site.served.reduce((sum, s) => sum + s.bytes, 0);
+    t.diagnostic(`first visit: ${firstVisit} bytes in ${site.served.length} answers`);
+    assert.ok(firstVisit < 1.1e6, `${firstVisit} bytes on the first visit`);
+
+    site.served.length = 0;
+    await page.reload();
+    await b.startGame(page);
+    while (!site.served.length) await b.sleep(100);   // the browser checks for a new build a little later
+    await b.sleep(1000);
+    assert.deepStrictEqual(site.served.map((s) => s.path), ['/service_worker.js']);
+    t.diagnostic(`repeat visit: ${site.served[0].bytes} bytes`);
+
+    await page.setOfflineMode(true);
+    await page.reload();
+    await b.startGame(page);
+    await b.waitFrames(page, 20);
+    await page.setOfflineMode(false);
+
+    // A new build on the server while this game runs.
+    const keeper = path.join(copy, 'service_worker.js');
+    const { version } = JSON.parse(fs.readFileSync(path.join(copy, 'site.json')));
+    fs.writeFileSync(keeper, fs.readFileSync(keeper, 'utf8').replace(version, 'new' + version));
+    for (const suffix of ['.br', '.gz']) fs.rmSync(keeper + suffix);
+    await page.evaluate(() => { window.sameGame = true; });
+    const later = await b.openPage(session, '?cmd=Q', { url: site.url });
+    await b.waitFor(later, async () => !!(await navigator.serviceWorker.getRegistration()).waiting);
+    let loads = 0;
+    later.on('load', () => loads++);
+    await later.reload();
+    while (loads < 2) await b.sleep(100);   // the page hands over and loads again
+    await b.startGame(later);
+    assert.deepStrictEqual(await later.evaluate(() => caches.keys()), ['vantor-new' + version]);
+    await page.bringToFront();
+    await b.waitFrames(page, 10);
+    assert.strictEqual(await page.evaluate(() => window.sameGame), true);
+    await Promise.all([page.close(), later.close()]);
+  });
+
+// A game on a site of its own (its own storage), played fast to the name
+// entry; the browser then refuses every write. The name stays in the table
+// in memory, also when the table reads the file again, and the game says
+// that the score could not be stored.
+step('a score that cannot be stored stays in the table, and the game says so', async () => {
+  const site = await session.anotherSite();
+  const page = await b.openPage(session, '?--trace=/play.trace&cmd=Q', { url: site.url });
+  await b.startGame(page);
+  await reachPlay(page);
+  await page.keyboard.down('NumpadAdd');
+  await b.waitFrames(page, 40);
+  await page.keyboard.up('NumpadAdd');
+  for (let frame = await idleBoard(page); !gameOver(frame); frame = await idleBoard(page)) {
+    await swap(page, frame, false);
+    await b.waitFrames(page, 6);
+  }
+  await pastGameOver(page);
+  const origin = new URL(site.url).origin;
+  await (await cdp(page)).send('Storage.overrideQuotaForOrigin', { origin, quotaSize: 1 });
+  await b.waitFrames(page, 400);   // the new entry's marker, then the name entry
+  await page.keyboard.type('Kept');
+  await page.keyboard.press('Enter');
+  await page.waitForSelector('#message[open]', { timeout: 60000 });
+  const said = await page.$eval('#message-text', (p) => p.textContent);
+  assert.ok(said.includes('HIGH30'), said);
+  await screenshot(page, 'score-not-stored');
+  await page.click('#message button');
+  await b.waitFrames(page, 320);   // the shown table is read again every 300 frames
+  const kept = await b.readFile(page, HIGH30);
+  assert.ok(kept && kept.includes(Buffer.from('Kept\0')), 'in memory: ' + (kept && kept.toString('latin1')));
+  assert.deepStrictEqual(page.consoleLines.filter((line) => line.startsWith('page error')), []);
+  await (await cdp(page)).send('Storage.overrideQuotaForOrigin', { origin });
   await page.close();
 });

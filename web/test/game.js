@@ -29,13 +29,13 @@ function parseTrace(text) {
   });
 }
 
-// How many resting pieces of one colour hang together with cell start:
+// The resting pieces of one colour that hang together with cell start:
 // along its spoke, and around the hub ring (row 0, which wraps round).
-function groupSize(cells, start) {
+function groupCells(cells, start) {
   const ROWS = 5, COLUMNS = 13;
   const colour = cells[start].colour;
   const same = (i) => cells[i].state === RESTING && cells[i].colour === colour;
-  if (!same(start)) return 0;
+  if (!same(start)) return new Set();
   const group = new Set([start]);
   const open = [start];
   while (open.length) {
@@ -47,8 +47,10 @@ function groupSize(cells, start) {
     if (row === 0) next.push(((column + 1) % COLUMNS) * ROWS, ((column + COLUMNS - 1) % COLUMNS) * ROWS);
     for (const n of next) if (!group.has(n) && same(n)) { group.add(n); open.push(n); }
   }
-  return group.size;
+  return group;
 }
+
+function groupSize(cells, start) { return groupCells(cells, start).size; }
 
 // A piece of a group the right button removes (five or more), or -1.
 function removableCell(frame) {
@@ -76,4 +78,4 @@ function swapPair(frame, makeGroup = true) {
 // The game has ended when the board is idle with more pieces than cells.
 function gameOver(frame) { return frame.phase === PHASE.idle && frame.pieces > CELLS; }
 
-module.exports = { cellAnchors, parseTrace, gameOver, removableCell, swapPair, PHASE, RESTING, CELLS };
+module.exports = { cellAnchors, parseTrace, gameOver, groupCells, removableCell, swapPair, PHASE, RESTING, CELLS };

@@ -25,7 +25,7 @@ public:
     bool commit() override {
         if (!file_->commit()) return false;
         if (vantor_storage_sync(0)) return true;
-        failure_ = "the browser's storage cannot be reached";
+        failure_ = std::string("the browser did not store it (") + vantor_storage_failure() + ")";
         return false;
     }
     std::string failure() const override { return failure_.empty() ? file_->failure() : failure_; }

@@ -7,9 +7,10 @@
 namespace vantor::platform::web {
 namespace {
 void yieldToPage() { vantor_page_wait(0); }
+void offerKeyboard(bool on) { vantor_page_offer_keyboard(on ? 1 : 0); }
 }  // namespace
 
-WebBackend::WebBackend() : input_(&emscripten_get_now, &yieldToPage) {
+WebBackend::WebBackend() : input_(&emscripten_get_now, &yieldToPage, &offerKeyboard) {
     input_.setFocused(vantor_page_active() != 0);
     vantor_page_listen(1);
 }

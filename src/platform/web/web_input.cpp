@@ -20,8 +20,9 @@ int32_t pictureCoordinate(double at, double shown, int size) {
 
 }  // namespace
 
-WebInput::WebInput(std::function<double()> now, std::function<void()> yieldToPage)
-    : now_(std::move(now)), yieldToPage_(std::move(yieldToPage)) {}
+WebInput::WebInput(std::function<double()> now, std::function<void()> yieldToPage,
+                   std::function<void(bool)> offerKeyboard)
+    : now_(std::move(now)), yieldToPage_(std::move(yieldToPage)), offerKeyboard_(std::move(offerKeyboard)) {}
 
 void WebInput::key(uint8_t code, bool down) {
     if (code == 0 || !focused_) return;
@@ -31,6 +32,7 @@ void WebInput::key(uint8_t code, bool down) {
 
 void WebInput::pointer(const PointerEvent& event) {
     if (!focused_) return;
+    byTouch_ = event.kind == PointerEvent::Kind::Touch;
     if (event.kind == PointerEvent::Kind::Mouse) {
         place(event);
         mouseButtons(event.buttons);
@@ -58,6 +60,9 @@ void WebInput::mouseButtons(int buttons) {
 void WebInput::touch(const PointerEvent& event) {
     using Phase = PointerEvent::Phase;
     if (event.kind == PointerEvent::Kind::Pen) mouseButtons(event.buttons & 2);
+    // Only the first contact moves the pointer, to its very end: a second
+    // finger lifted last must not carry the click away from the first.
+    bool led = gestures_.leads(event.id);
     switch (event.phase) {
     case Phase::Down: gestures_.down(event.id, event.x, event.y, event.time); break;
     case Phase::Move: gestures_.move(event.id, event.x, event.y); break;
@@ -65,7 +70,7 @@ void WebInput::touch(const PointerEvent& event) {
     case Phase::Cancel: gestures_.cancel(event.id); break;
     }
     bool hovering = event.kind == PointerEvent::Kind::Pen && event.phase == Phase::Move;
-    if (gestures_.leads(event.id) || event.phase == Phase::Up || hovering) place(event);
+    if (led || gestures_.leads(event.id) || hovering) place(event);
     click(gestures_.take(event.time));
 }
 
@@ -106,6 +111,7 @@ DeviceResult WebInput::mouseState(MouseReading& reading) {
     reading.absolute = placed_;
     reading.x = x_;
     reading.y = y_;
+    reading.byTouch = byTouch_;
     reading.buttons[0] = buttonTaps_.read(kLeft, buttons_ & (1 << kLeft)) ? 0x80 : 0;
     reading.buttons[1] = buttonTaps_.read(kRight, buttons_ & (1 << kRight)) ? 0x80 : 0;
     return DeviceResult::Ok;

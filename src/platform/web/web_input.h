@@ -26,15 +26,18 @@ struct PointerEvent {
 };
 
 // Keyboard and mouse from the page's events. The mouse reports the pointer's
-// place on the picture (the game's pointer sits under the system one); its
-// buttons are the mouse's own, or what touches mean (TouchGestures). Presses
-// let go before the game looked still count once. Both devices belong to the
-// game only while the page is in view and has the focus.
+// place on the picture (the game's pointer sits under the system one, or
+// under the first finger of a gesture); its buttons are the mouse's own, or
+// what touches mean (TouchGestures). Presses let go before the game looked
+// still count once. Both devices belong to the game only while the page is
+// in view and has the focus.
 class WebInput final : public Input {
 public:
     // now: the page's clock in milliseconds. yieldToPage: lets the page
     // deliver waiting events (the game may wait for keys without a frame).
-    WebInput(std::function<double()> now, std::function<void()> yieldToPage);
+    // offerKeyboard: tells the page whether to offer its on-screen keyboard.
+    WebInput(std::function<double()> now, std::function<void()> yieldToPage,
+             std::function<void(bool)> offerKeyboard);
 
     void key(uint8_t code, bool down);
     void pointer(const PointerEvent& event);
@@ -48,6 +51,7 @@ public:
     DeviceResult mouseState(MouseReading& reading) override;
     DeviceResult acquireKeyboard() override;
     DeviceResult acquireMouse() override;
+    void typingName(bool on) override { offerKeyboard_(on); }
     void close() override {}
 
 private:
@@ -59,6 +63,7 @@ private:
 
     std::function<double()> now_;
     std::function<void()> yieldToPage_;
+    std::function<void(bool)> offerKeyboard_;
     bool focused_ = false;
 
     uint8_t held_[256] = {};
@@ -68,6 +73,7 @@ private:
     bool placed_ = false;  // the pointer has been over the page
     int32_t x_ = 0;
     int32_t y_ = 0;
+    bool byTouch_ = false;  // the last contact was a finger's
     int buttons_ = 0;      // bit 0 left, bit 1 right, held
     TapLatch<2> buttonTaps_;
     TouchGestures gestures_;

@@ -16,6 +16,8 @@ void vantor_page_frame_done();
 void vantor_page_message_box(const char* caption, const char* text);
 // Starts and stops delivering the page's keyboard, pointer and focus events.
 void vantor_page_listen(int on);
+// Offers the on-screen keyboard (a name is being typed) or takes it away.
+void vantor_page_offer_keyboard(int on);
 
 // Whether the page's canvas can be drawn on.
 int vantor_canvas_open();
@@ -43,5 +45,8 @@ void vantor_storage_unlock(int lock);
 // Reads the stored files afresh (populate) or stores them (save); waits.
 // False when the storage could not be reached.
 int vantor_storage_sync(int populate);
+// Why the last failed sync failed, in the browser's words (UTF-8; valid
+// until the next call).
+const char* vantor_storage_failure();
 
 }  // extern "C"
