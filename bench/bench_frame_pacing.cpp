@@ -1,11 +1,17 @@
 // Frame pacing of the real (sdl) backend: run under a display, e.g.
 //   xvfb-run -a ./vantor_bench --benchmark_filter=FramePacing
-// It reports the mean and worst interval between frames and the share of a
-// core the process used while pacing 35 ms frames for 30 seconds.
+// It reports the mean and worst interval between frames, the mean time of a
+// present and the share of a core the process used while pacing 35 ms frames
+// for 30 seconds in a window. FullScreenSdl does the same for 10 seconds
+// full screen, filled (/0) and at whole factors (/1): on a 4K screen,
+//   xvfb-run -a -s "-screen 0 3840x2160x24" ./vantor_bench --benchmark_filter=FullScreen
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
 
+#include <algorithm>
+
 #include "paced_window.h"
+#include "platform/os_services.h"
 #include "platform/sdl/sdl_backend.h"
 
 namespace {
@@ -17,10 +23,10 @@ double cpuSeconds() {
     return seconds(usage.ru_utime) + seconds(usage.ru_stime);
 }
 
-void BM_FramePacingSdl(benchmark::State& state) {
+void paceFrames(benchmark::State& state, bool fullScreen) {
     using namespace vantor;
     const uint32_t delay = static_cast<uint32_t>(state.range(0));
-    if (!bench::openPacedWindow(std::make_unique<platform::sdl::SdlBackend>(), delay)) {
+    if (!bench::openPacedWindow(std::make_unique<platform::sdl::SdlBackend>(), delay, fullScreen)) {
         state.SkipWithError("no display: run under Xvfb");
         return;
     }
@@ -35,11 +41,22 @@ void BM_FramePacingSdl(benchmark::State& state) {
     state.counters["mean_ms"] = times.mean();
     state.counters["worst_ms"] = times.worst();
     state.counters["late_frames"] = times.late();
+    state.counters["present_ms"] = times.presentMean();
+    state.counters["cpu_ms_per_frame"] = 1000.0 * cpu / std::max(1, times.frames());
     state.counters["cpu_percent"] = 100.0 * cpu / (times.totalMs() / 1000.0);
     bench::closePacedWindow();
 }
 
-// 857 frames of 35 ms is 30 seconds.
+void BM_FramePacingSdl(benchmark::State& state) { paceFrames(state, false); }
+
+void BM_FullScreenSdl(benchmark::State& state) {
+    vantor::platform::os::setEnvironment("VANTOR_SCALING", state.range(1) ? "whole" : "fill");
+    paceFrames(state, true);
+    vantor::platform::os::setEnvironment("VANTOR_SCALING", nullptr);
+}
+
+// 857 frames of 35 ms is 30 seconds; 286 are 10.
 BENCHMARK(BM_FramePacingSdl)->Arg(35)->Iterations(857)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FullScreenSdl)->Args({35, 0})->Args({35, 1})->Iterations(286)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -5,14 +5,14 @@
 
 namespace vantor::bench {
 
-bool openPacedWindow(std::unique_ptr<platform::Backend> backend, uint32_t delayMs) {
+bool openPacedWindow(std::unique_ptr<platform::Backend> backend, uint32_t delayMs, bool fullScreen) {
     platform::install(std::move(backend));
     pump = PumpState{};
     platform::system().createWindow("TIDEWELL");
     dispatchSentMessages();
     platform::system().showWindow();
     dispatchSentMessages();
-    if (!vdp.init(false)) {
+    if (!vdp.init(fullScreen)) {
         platform::install(nullptr);
         return false;
     }
@@ -29,7 +29,9 @@ void closePacedWindow() {
 }
 
 double FrameTimes::paceOne(uint32_t delayMs) {
+    auto presentStart = std::chrono::steady_clock::now();
     vdp.present();
+    presentTotal_ += std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - presentStart).count();
     if (!PumpFrame(delayMs)) return -1;
     auto now = std::chrono::steady_clock::now();
     double ms = std::chrono::duration<double, std::milli>(now - last_).count();

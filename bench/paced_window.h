@@ -7,9 +7,9 @@
 namespace vantor::bench {
 
 // The game's window on a real backend, as the frame pacing measurements use
-// it: shown in a window, a few frames presented so that set-up costs are
-// behind. False when there is no screen for it.
-bool openPacedWindow(std::unique_ptr<platform::Backend> backend, uint32_t delayMs);
+// it: shown in a window or full screen, a few frames presented so that
+// set-up costs are behind. False when there is no screen for it.
+bool openPacedWindow(std::unique_ptr<platform::Backend> backend, uint32_t delayMs, bool fullScreen = false);
 void closePacedWindow();
 
 // Intervals between the ends of frames paced as every screen paces them.
@@ -22,13 +22,15 @@ public:
     double worst() const { return worst_; }
     double totalMs() const { return total_; }
     int frames() const { return frames_; }
+    // How long a present took, on average.
+    double presentMean() const { return frames_ ? presentTotal_ / frames_ : 0; }
     // Frames that ended more than 5 ms after their time, and which was the worst.
     int late() const { return late_; }
     int worstFrame() const { return worstFrame_; }
 
 private:
     std::chrono::steady_clock::time_point last_ = std::chrono::steady_clock::now();
-    double worst_ = 0, total_ = 0;
+    double worst_ = 0, total_ = 0, presentTotal_ = 0;
     int frames_ = 0;
     int late_ = 0;
     int worstFrame_ = -1;

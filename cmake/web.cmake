@@ -20,7 +20,7 @@ list(JOIN WEB_ASYNC_IMPORTS "','" async_list)
 # What the page calls (src/platform/web/web_events.cpp); naming them also
 # brings them in from the library.
 set(WEB_EXPORTS main vantor_web_key vantor_web_text vantor_web_pointer vantor_web_activate
-    vantor_web_mix)
+    vantor_web_mix vantor_web_layout)
 list(JOIN WEB_EXPORTS "','_" export_list)
 target_link_options(vantor PRIVATE ${WEB_MEMORY} -lidbfs.js
   --js-library=${WEB_DIR}/library_vantor.js --pre-js=${WEB_DIR}/exit_status.js
@@ -51,7 +51,7 @@ macro(site_copy from name)
     COMMAND ${CMAKE_COMMAND} -E copy ${from} ${CMAKE_BINARY_DIR}/${name} DEPENDS ${from})
   list(APPEND site_files ${name})
 endmacro()
-foreach(file index.html page.js sound.js sound_worklet.js manifest.webmanifest)
+foreach(file index.html page.js sound.js sound_worklet.js painter.js manifest.webmanifest)
   site_copy(${WEB_DIR}/${file} ${file})
 endforeach()
 foreach(file DATA30.RES kelvo.res)

@@ -1,8 +1,10 @@
 // Any bytes as the game's command line, as the platform's leading options
 // (split into arguments at zero bytes), as the text the platform converts
-// to the game's code page, and as a headless input script.
+// to the game's code page, as a headless input script, and as the browser
+// viewport the page asks the picture's place for.
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -14,6 +16,7 @@
 #include "input/input_devices.h"
 #include "platform/command_options.h"
 #include "platform/headless/headless_backend.h"
+#include "platform/picture_fit.h"
 
 using namespace vantor;
 
@@ -65,5 +68,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     platform::headless::Script script;
     std::string error;
     if (!script.parse(bytes, error) && error.empty()) std::abort();
+
+    double viewport[3] = {};
+    std::memcpy(viewport, data, std::min(size, sizeof viewport));
+    platform::PageLayout layout = platform::pageLayout(viewport[0], viewport[1], viewport[2], platform::Scaling::Fill);
+    const platform::PictureRect& picture = layout.picture;
+    if (picture.x < 0 || picture.y < 0 || picture.w < 0 || picture.h < 0 || picture.w > 65536) std::abort();
+    if (layout.canvasWidth % 640 || layout.canvasWidth / 640 != layout.canvasHeight / 480) std::abort();
     return 0;
 }

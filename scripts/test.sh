@@ -10,8 +10,9 @@ jobs="$(nproc)"
 cmake -S . -B build -DVANTOR_WERROR=ON -DVANTOR_BENCH=ON
 cmake --build build -j"$jobs"
 ctest --test-dir build --output-on-failure -j"$jobs"
-# The sdl build played through a real (virtual) display with a person's quick clicks.
-xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" tests/desktop/check_desktop.py build/vantor
+# The sdl build played through a real (virtual) display with a person's quick clicks,
+# on a laptop's screen, where the picture fills at a factor that is not whole.
+xvfb-run -a -s "-screen 0 1366x768x24 -noreset" tests/desktop/check_desktop.py build/vantor
 
 cmake -S . -B build-asan -DVANTOR_WERROR=ON -DVANTOR_SANITIZE=ON -DVANTOR_BENCH=OFF
 cmake --build build-asan -j"$jobs"

@@ -4,8 +4,10 @@
 #                              and build-win/vantor-windows-x64.zip
 #   scripts/windows.sh test    build, then under wine: the test programs, the
 #                              replays against the native build, a smoke test
-#                              of the window on Xvfb
-#   scripts/windows.sh bench   build, then the frame pacing of the window under wine
+#                              of the window and full screen on Xvfb (with a
+#                              swap made by keys)
+#   scripts/windows.sh bench   build, then the frame pacing of the window under
+#                              wine, and the presents full screen on a 4K screen
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
@@ -49,12 +51,17 @@ prepare_wine() {
     wine_settle
 }
 
+# The pieces' places on the picture, "x y" a line, by cell index.
+anchors() {
+    grep -o '{[0-9]*, *[0-9]*}' "$root/src/game/cell_positions.h" | tr -d '{},'
+}
+
 # A game's worth of clicks on the wheel, the same for a seed: left clicks
 # pair up into swaps, now and then a right click removes a group. Enter is
 # typed every 150 frames for the name entries.
 click_script() {
     local seed=$1 frames=$2
-    grep -o '{[0-9]*, *[0-9]*}' "$root/src/game/cell_positions.h" | tr -d '{},' |
+    anchors |
         awk -v seed="$seed" -v frames="$frames" '
             { x[NR - 1] = $1; y[NR - 1] = $2 }
             END {
@@ -182,7 +189,10 @@ switches() {
 }
 
 # Starts the window under wine on a virtual screen, clicks through to the
-# play screen, takes a screenshot, closes the window and wants status 0.
+# play screen, takes a screenshot, swaps two pieces with the arrow keys and
+# Enter, switches to full screen, where the picture must fill the largest 4:3
+# part and a click select the piece under it, closes the window and wants
+# status 0.
 smoke() {
     local dir="$root/build-win/smoke"
     rm -rf "$dir" && mkdir -p "$dir"
@@ -196,14 +206,52 @@ smoke() {
     convert "$reference" -crop 90x14+470+52 +repage "$dir/label-native.png"
     rm -rf "$dir/shots"
     wine_settle
-    xvfb-run -a -s "-screen 0 1024x768x24" scripts/windows.sh smoke-inside "$dir"
+    xvfb-run -a -s "-screen 0 1280x800x24" scripts/windows.sh smoke-inside "$dir"
+}
+
+# Waits up to ten seconds for a command to print something; prints it.
+await_output() {
+    local said=""
+    for _ in $(seq 20); do
+        said=$("$@") && [ -n "$said" ] && break
+        sleep 0.5
+    done
+    echo "$said"
+}
+
+# The first resting piece of the last trace line, if the board is idle.
+resting_piece() {
+    tail -1 trace.txt | awk '$8 == 1 && $14 == 0 {
+        for (i = 0; i < 65; i++) if (substr($19, 2 * i + 1, 1) == "1") { print i; exit } }'
+}
+
+# Full screen on the 1280 x 800 screen: the picture 1066 x 800 in the middle;
+# a click at a resting piece's centre selects it, read at that very point.
+smoke_full_screen() {
+    local window=$1
+    xdotool key --window "$window" alt+Return
+    sleep 2
+    local geometry bounds cell ax ay seen picked
+    geometry=$(xdotool getwindowgeometry "$window" | awk '/Geometry/ { print $2 }')
+    [ "$geometry" = "1280x800" ] || fail "smoke: full screen is $geometry, not 1280x800"
+    import -window "$window" full-screen.png
+    bounds=$(convert full-screen.png -format %@ info:)
+    [ "$bounds" = "1066x800+107+0" ] || fail "smoke: the picture fills $bounds, not 1066x800+107+0"
+    cell=$(await_output resting_piece)
+    [ -n "$cell" ] || fail "smoke: no resting piece on an idle board"
+    read -r ax ay < <(anchors | sed -n "$((cell + 1))p")
+    seen=$(wc -l <trace.txt)
+    xdotool mousemove --window "$window" $((107 + (2 * ax + 1) * 1066 / 1280)) $(((2 * ay + 1) * 800 / 960)) click 1
+    picked=$(await_output awk -v from="$seen" -v cell="$cell" 'NR > from && $13 == cell { print $2, $3; exit }' trace.txt)
+    [ "$picked" = "$ax $ay" ] || fail "smoke: the click at piece $cell's centre ($ax $ay) read as '$picked'"
+    echo "smoke: full screen 1280x800 shows the picture at $bounds; a click selected piece $cell at $picked"
 }
 
 # The part of the smoke test that runs on the virtual screen.
 smoke_inside() {
     local dir=$1
     cd "$dir"
-    VANTOR_HOME="" VANTOR_WINDOW=1 "$wine" ./vantor.exe >run.log 2>&1 &
+    VANTOR_HOME="" VANTOR_WINDOW=1 VANTOR_TRACE=trace.txt "$wine" ./vantor.exe >run.log 2>&1 &
     game=$!
     # A failing check leaves no game behind.
     trap 'kill "$game" 2>/dev/null || true' EXIT
@@ -233,16 +281,25 @@ smoke_inside() {
     local colours
     colours=$(identify -format '%k' window.png)
     [ "$colours" -ge 100 ] || fail "smoke: the screenshot has only $colours colours"
+    # The arrows and Enter alone swap two pieces, the mouse resting where it clicked.
+    "$root/tests/desktop/check_desktop.py" --key-swap trace.txt || fail "smoke: no swap with the keys"
+    smoke_full_screen "$window"
     xdotool key --window "$window" alt+F4
     local status=0
     wait "$game" || status=$?
     [ "$status" -eq 0 ] || fail "smoke: closing the window ended the program with status $status"
     grep -q "launch: TIDEWELL.EXE P" run.log || fail "smoke: the program did not end normally"
-    echo "smoke: a 640x480 window with $colours colours showed the play screen and closed with status 0"
+    echo "smoke: a 640x480 window with $colours colours showed the play screen, swapped two pieces with the keys and closed with status 0"
 }
 
 frame_pacing() {
     xvfb-run -a -s "-screen 0 1024x768x24" "$wine" build-win/frame_pacing.exe 35 857
+    wine_settle
+    for scaling in fill whole; do
+        echo "full screen 3840x2160, $scaling:"
+        VANTOR_SCALING=$scaling xvfb-run -a -s "-screen 0 3840x2160x24" "$wine" build-win/frame_pacing.exe 35 286 full
+        wine_settle
+    done
 }
 
 case "$action" in

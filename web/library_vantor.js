@@ -11,8 +11,6 @@ var LibraryVantor = {
     channel: null,
     listeners: [],
     wasActive: false,
-    ctx: null,
-    image: null,
     locks: {},
     lockCount: 0,
     storageWarned: false,
@@ -111,10 +109,33 @@ var LibraryVantor = {
     },
 
     sendPointer: function(e, phase) {
-      var rect = Module['canvas'].getBoundingClientRect();
       var kind = e.pointerType === 'pen' ? 1 : e.pointerType === 'touch' ? 2 : 0;
-      Module['_vantor_web_pointer'](phase, kind, e.pointerId, e.buttons, e.clientX - rect.left,
-                                    e.clientY - rect.top, rect.width, rect.height, performance.now());
+      Module['_vantor_web_pointer'](phase, kind, e.pointerId, e.buttons, e.clientX, e.clientY,
+                                    window.devicePixelRatio || 1, performance.now());
+    },
+
+    // The canvas where the program puts the picture for this viewport, in
+    // whole device pixels: prescaled and shown smooth where the factor is
+    // not whole, and in a portrait viewport at the top.
+    fit: function() {
+      var canvas = Module['canvas'], painter = Page.hooks().painter;
+      if (!painter) return;
+      var ratio = window.devicePixelRatio || 1;
+      var at = Module['_vantor_web_layout'](innerWidth, innerHeight, ratio) >> 2;
+      var place = HEAP32.slice(at, at + 8);
+      var css = function(pixels) { return pixels / ratio + 'px'; };
+      var style = canvas.style;
+      style.left = css(place[0]);
+      style.top = css(place[1]);
+      style.width = css(place[2]);
+      style.height = css(place[3]);
+      style.imageRendering = place[6] ? 'auto' : 'pixelated';
+      style.visibility = 'visible';
+      painter.size(place[4], place[5]);
+      // The page's style places what goes below a portrait picture.
+      var stage = canvas.parentNode;
+      stage.classList.toggle('portrait', place[7] !== 0);
+      stage.style.setProperty('--picture-bottom', css(place[1] + place[3]));
     },
 
     // The on-screen keyboard of a touch device types into a hidden field.
@@ -146,6 +167,7 @@ var LibraryVantor = {
       };
       on(window, 'keydown', function(e) { Page.sendKey(e, 1); });
       on(window, 'keyup', function(e) { Page.sendKey(e, 0); });
+      on(window, 'resize', Page.fit);
       on(canvas, 'pointerdown', function(e) {
         canvas.setPointerCapture(e.pointerId);
         e.preventDefault();
@@ -328,24 +350,36 @@ var LibraryVantor = {
     if (Page.hooks().offerKeyboard) Page.hooks().offerKeyboard(!!on);
   },
 
-  vantor_canvas_open__deps: ['$Page'],
-  vantor_canvas_open: function() {
-    var canvas = Module['canvas'];
-    Page.ctx = canvas ? canvas.getContext('2d', {alpha: false}) : null;
-    if (!Page.ctx) return 0;
-    Page.image = Page.ctx.createImageData(640, 480);
-    return 1;
+  // The connected gamepads, read afresh, as GamepadSnapshot lays them out
+  // (22 numbers each); the game asks once a frame, with the keyboard.
+  vantor_page_gamepads: function(numbers, most) {
+    var pads = typeof navigator !== 'undefined' && navigator.getGamepads ? navigator.getGamepads() : [];
+    var count = 0;
+    for (var i = 0; i < pads.length && count < most; i++) {
+      var pad = pads[i];
+      if (!pad || !pad.connected) continue;
+      var at = (numbers >> 3) + count * 22;
+      HEAPF64[at] = pad.mapping === 'standard' ? 1 : 0;
+      for (var b = 0; b < 17; b++) {
+        var button = pad.buttons[b];
+        HEAPF64[at + 1 + b] = !button ? 0 : button.pressed ? 1 : Number(button.value) || 0;
+      }
+      for (var a = 0; a < 4; a++) HEAPF64[at + 18 + a] = Number(pad.axes[a]) || 0;
+      count++;
+    }
+    return count;
   },
 
-  vantor_canvas_lost__deps: ['$Page'],
-  vantor_canvas_lost: function() {
-    return !Page.ctx || (Page.ctx.isContextLost && Page.ctx.isContextLost()) ? 1 : 0;
+  vantor_canvas_open__deps: ['$Page'],
+  vantor_canvas_open: function() {
+    if (!Module['canvas'] || !Page.hooks().painter) return 0;
+    Page.fit();
+    return 1;
   },
 
   vantor_canvas_show__deps: ['$Page'],
   vantor_canvas_show: function(rgba) {
-    Page.image.data.set(HEAPU8.subarray(rgba, rgba + 640 * 480 * 4));
-    Page.ctx.putImageData(Page.image, 0, 0);
+    Page.hooks().painter.show(HEAPU8.subarray(rgba, rgba + 640 * 480 * 4));
     var stats = Page.stats();
     if (stats.presents++ === 0) {
       stats.firstFrame = performance.now();

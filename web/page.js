@@ -1,14 +1,16 @@
 // The page around the game: it loads the program and its data behind a
 // progress bar, waits for a click or tap (browsers start sound only after
-// one), scales the picture by the largest whole factor that fits, shows
-// message boxes, notices and the end of the program, offers the on-screen
-// keyboard for names, and keeps the build for starts without the network.
+// one), shows message boxes, notices and the end of the program, offers the
+// on-screen keyboard for names, and keeps the build for starts without the
+// network. Where the picture goes is the program's to say (library_vantor.js
+// asks it).
 'use strict';
 
 (function () {
   const $ = (id) => document.getElementById(id);
   const canvas = $('screen');
   const LOADED = ['vantor.wasm', 'DATA30.RES', 'kelvo.res'];
+  const painter = new Painter(canvas);
   const timings = { ready: 0, started: 0 };
   let loaded = null;
   let sound = null;
@@ -62,14 +64,6 @@
       (instance) => receive(instance, loaded.program),
       (e) => fail('The game cannot start: ' + e));
     return {};
-  }
-
-  function fit() {
-    const ratio = window.devicePixelRatio || 1;
-    const whole = Math.floor(Math.min(innerWidth * ratio / 640, innerHeight * ratio / 480));
-    const scale = whole >= 1 ? whole / ratio : Math.min(innerWidth / 640, innerHeight / 480);
-    canvas.style.width = 640 * scale + 'px';
-    canvas.style.height = 480 * scale + 'px';
   }
 
   function toggleFullScreen() {
@@ -167,7 +161,7 @@
       print: (text) => console.log(text),
       printErr: (text) => console.warn(text),
       page: {
-        sound, messageBox, toggleFullScreen, notice, offerKeyboard, textField: $('typing'),
+        sound, messageBox, toggleFullScreen, notice, offerKeyboard, textField: $('typing'), painter,
         modalOpen: () => $('message').open,
       },
       onExit: () => { running = false; offerKeyboard(false); show('ended'); },
@@ -194,8 +188,6 @@
     if (workers) workers.register('service_worker.js').catch((e) => console.warn('no start without the network:', e));
   }
 
-  addEventListener('resize', fit);
-  fit();
   $('cover').addEventListener('click', start);
   $('again').addEventListener('click', start);
   $('fullscreen').addEventListener('click', toggleFullScreen);
@@ -203,6 +195,9 @@
   $('notice-close').addEventListener('click', () => { $('notice').hidden = true; });
   addEventListener('pointerdown', noteTouch, true);
   canvas.addEventListener('pointerup', tapToType);
+  // Below a portrait picture: a phone may be turned, a window made wider.
+  $('turn').textContent = matchMedia('(pointer: coarse)').matches
+    ? 'Turn your phone sideways for a larger picture.' : 'A wider window shows a larger picture.';
   window.vantorTimings = timings;
   keepForOffline();
 

@@ -2,6 +2,7 @@
 
 #include "audio/sound_device.h"
 #include "game/board.h"
+#include "game/cell_cursor.h"
 #include "game/cell_positions.h"
 #include "game/menu_button_animation.h"
 #include "game/play_trace.h"
@@ -13,6 +14,7 @@
 #include "resources/data30.h"
 #include "screens/ambient_animation.h"
 #include "screens/game_menu.h"
+#include "screens/screen_frame.h"
 #include "video/screen_copy.h"
 #include "video/vdp.h"
 
@@ -161,6 +163,7 @@ int composeFrame(bool show, int& menuResult) {
     menuButtonAnimation.drawOverlay();
     board.updateAll();
     if (board.phase == Idle && !runIdleCommands(menuResult)) return 0;
+    cellCursor.steer();
     updateSpeedControl();
     scoreFlash.step();
     if (board.phase == Idle) {
@@ -169,8 +172,9 @@ int composeFrame(bool show, int& menuResult) {
             vdp.saveScreen(savedScreen);
             return 1;
         }
-        if (inputDevices.pointerShown) vdp.drawImage(inputDevices.mouse.x, inputDevices.mouse.y, res.pointer);
+        drawPointer();
     }
+    cellCursor.draw();
     if (show) vdp.present();
     return 1;
 }
@@ -205,6 +209,7 @@ void resetForNewGame() {
     play.keepScore = 0;
     play.clickState = 0;
     scoreFlash.switchOff();
+    cellCursor = CellCursor{};
     board.clearBoard();
 }
 

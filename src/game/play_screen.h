@@ -19,7 +19,8 @@ inline PlayState play;
 // In the frame the game ends it leaves the last screen in savedScreen.
 int playFrame(bool show);
 
-// Empties the board for a new game; the score goes unless keepScore is set.
+// Empties the board for a new game, the cell cursor back on the first cell;
+// the score goes unless keepScore is set.
 void resetForNewGame();
 
 // The cell whose anchor lies within 17 pixels of (x, y), first by index; -1 for none.

@@ -29,6 +29,15 @@ int32_t clampTo(int64_t value, int32_t high) {
     return static_cast<int32_t>(std::clamp<int64_t>(value, 0, high));
 }
 
+constexpr uint32_t kRepeatDelayMs = 400;
+constexpr uint32_t kRepeatEveryMs = 120;
+
+// How many repeats a key held since pressedAt has made by the time now.
+uint32_t repeatsBy(uint32_t pressedAt, uint32_t now) {
+    uint32_t held = now - pressedAt;
+    return held < kRepeatDelayMs ? 0 : (held - kRepeatDelayMs) / kRepeatEveryMs + 1;
+}
+
 }  // namespace
 
 int InputDevices::init() {
@@ -38,6 +47,9 @@ int InputDevices::init() {
     haveKeyboard_ = true;
     input.acquireKeyboard();
     std::memset(keyState, 0, sizeof keyState);
+    std::memset(heldPolls, 0, sizeof heldPolls);
+    pads_ = platform::GamepadState{};
+    keyPointer = KeyPointer{};
     ring.capture = 0;
     if (!input.openMouse()) return 2;
     haveMouse_ = true;
@@ -62,13 +74,16 @@ void InputDevices::PollMouse() {
     const MouseState before = mouse;
     platform::MouseReading reading;
     if (!readMouse(reading)) reading = platform::MouseReading{};
-    int64_t x = reading.absolute ? reading.x : int64_t{mouse.x} + reading.dx;
-    int64_t y = reading.absolute ? reading.y : int64_t{mouse.y} + reading.dy;
-    mouse.x = clampTo(x, 639);
-    mouse.y = clampTo(y, 479);
+    if (!keyPointer.keeps(reading)) {
+        int64_t x = reading.absolute ? reading.x : int64_t{mouse.x} + reading.dx;
+        int64_t y = reading.absolute ? reading.y : int64_t{mouse.y} + reading.dy;
+        mouse.x = clampTo(x, 639);
+        mouse.y = clampTo(y, 479);
+    }
     mouse.left = reading.buttons[0];
     mouse.right = reading.buttons[1];
     pointerShown = !reading.byTouch;
+    keyPointer.pressInto(mouse);
     recorderStep(before.x, before.y);
     if (mousePolled) mousePolled(mouse);
 }
@@ -79,8 +94,44 @@ bool InputDevices::readKeyboard() {
                                          [&] { return input.acquireKeyboard(); });
 }
 
+// A controller counts only while the keyboard does: both are the active
+// game's alone.
+void InputDevices::readGamepads() {
+    platform::GamepadState now = platform::input().gamepadState();
+    platform::addGamepadKeys(now, keyState);
+    if (uint8_t typed = platform::gamepadTyped(pads_, now)) putChar(typed);
+    pads_ = now;
+}
+
+void InputDevices::countHeldPolls() {
+    previousPollTick_ = pollTick_;
+    pollTick_ = platform::system().ticks();
+    for (int k = 0; k < 256; ++k) {
+        if (!keyState[k]) {
+            heldPolls[k] = 0;
+        } else if (heldPolls[k] < UINT16_MAX && ++heldPolls[k] == 1) {
+            pressTick_[k] = pollTick_;
+        }
+    }
+}
+
+// Unread, every key is up; the counts stay, so that a key or button held
+// while the game was away is no new press when it comes back.
 void InputDevices::PollKeyboard() {
-    if (!readKeyboard()) std::memset(keyState, 0, sizeof keyState);
+    if (!readKeyboard()) {
+        std::memset(keyState, 0, sizeof keyState);
+        return;
+    }
+    readGamepads();
+    countHeldPolls();
+}
+
+bool InputDevices::keyPressed(uint8_t key) const { return keyState[key] && heldPolls[key] == 1; }
+
+bool InputDevices::keyRepeats(uint8_t key) const {
+    if (!keyState[key]) return false;
+    if (heldPolls[key] == 1) return true;
+    return repeatsBy(pressTick_[key], pollTick_) > repeatsBy(pressTick_[key], previousPollTick_);
 }
 
 bool InputDevices::NoKeyDown() const {

@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <functional>
 
+#include "input/key_pointer.h"
 #include "platform/input.h"
 #include "resources/resource_file.h"
 
@@ -43,6 +44,7 @@ public:
     // Moves the pointer by the mouse's motion, reads its buttons, then
     // records or plays back the step.
     void PollMouse();
+    // Reads the keys, and the game controllers as the keys they stand for.
     void PollKeyboard();
     bool NoKeyDown() const;
     // Re-reads the keyboard until no key is held.
@@ -54,13 +56,21 @@ public:
     void setCapture(bool on);
     void emptyRing();
 
+    // The key went down at the last keyboard poll.
+    bool keyPressed(uint8_t key) const;
+    // It went down, or it has been held long enough to repeat, as a held
+    // key types again: after 400 ms, then every 120 ms.
+    bool keyRepeats(uint8_t key) const;
+
     uint8_t keyState[256] = {};
+    uint16_t heldPolls[256] = {};  // keyboard polls in a row each key has been held (read ones)
     MouseState mouse;
     // Whether the screens draw the game's arrow at the mouse: not after a
     // touch. Drawing only; nothing the game does depends on it.
     bool pointerShown = true;
     CharRing ring;
     Recorder recorder;
+    KeyPointer keyPointer;
 
     // Sees the mouse state at the end of every mouse poll (tests, traces).
     std::function<void(const MouseState&)> mousePolled;
@@ -68,7 +78,13 @@ public:
 private:
     bool readMouse(platform::MouseReading& reading);
     bool readKeyboard();
+    void readGamepads();
+    void countHeldPolls();
 
+    platform::GamepadState pads_;
+    uint32_t pollTick_ = 0;  // the clock at the last keyboard poll and the one before
+    uint32_t previousPollTick_ = 0;
+    uint32_t pressTick_[256] = {};
     bool haveKeyboard_ = false;
     bool haveMouse_ = false;
 };

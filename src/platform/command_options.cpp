@@ -6,7 +6,7 @@
 namespace vantor::platform {
 namespace {
 
-enum class Value { None, Number, Text, Backend };
+enum class Value { None, Number, Text, Backend, Scaling };
 
 struct Option {
     const char* name;
@@ -21,6 +21,7 @@ constexpr Option kOptions[] = {
     {"wav", Value::Text},        {"trace", Value::Text},      {"home", Value::Text},
     {"fail", Value::Text},       {"pitch", Value::Number},    {"cd", Value::Number},
     {"clock-start", Value::Number}, {"owner", Value::Text},   {"audio-buffer", Value::Number},
+    {"scaling", Value::Scaling},
 };
 
 // The window backend of this build besides headless; the Windows build has
@@ -59,8 +60,11 @@ std::string usage() {
            kBackendHelp +
            "  --headless              VANTOR_BACKEND=headless\n"
            "  --window                VANTOR_WINDOW=1  play in a window, not full screen\n"
-           "  --scale=N               VANTOR_SCALE     the window's whole-number scale\n"
+           "  --scale=N               VANTOR_SCALE     the window's whole-number scale when it opens\n"
            "                                           (default: the largest that fits)\n"
+           "  --scaling=fill|whole    VANTOR_SCALING   fill: the picture as large as the window or\n"
+           "                                           screen holds, sharp (default); whole: whole\n"
+           "                                           factors only\n"
            "  --vsync                 VANTOR_VSYNC=1   wait for the screen's refresh when presenting\n"
            "  --frames=N              VANTOR_FRAMES    headless: close after N frames\n"
            "  --input=FILE            VANTOR_INPUT     headless: input script\n"
@@ -78,7 +82,13 @@ std::string usage() {
            "Failures for --fail: window vdp input keyboard mouse sound sound-buffer\n"
            "sound-lock sound-restore sound-lost cd-time-format surface-busy surface-lost\n"
            "surface-restore keyboard-lost keyboard-unacquired keyboard-acquire mouse-lost\n"
-           "mouse-unacquired mouse-acquire.\n";
+           "mouse-unacquired mouse-acquire.\n"
+           "\n"
+           "Without a mouse: the arrows move a ring over the wheel (Left and Right round\n"
+           "it, Up outward), Space or Enter is the left button on its cell, Delete or X\n"
+           "the right one; in the menu Up and Down pick a button and Enter takes it. A\n"
+           "game controller: D-pad or left stick to move, A the left button, B or X the\n"
+           "right one, Start the menu, Back as Escape, the shoulders the speed.\n";
 }
 
 const Option* find(const std::string& name) {
@@ -109,6 +119,8 @@ std::string checkValue(const Option& option, bool given, const std::string& valu
         return given && (value == kWindowBackend || value == "headless")
                    ? ""
                    : std::string("is ") + kWindowBackend + " or headless";
+    case Value::Scaling:
+        return given && (value == "fill" || value == "whole") ? "" : "is fill or whole";
     }
     return "";
 }
@@ -145,6 +157,7 @@ std::string placeholder(Value value) {
     case Value::Number: return "=N";
     case Value::Text: return "=...";
     case Value::Backend: return std::string("=") + kWindowBackend + "|headless";
+    case Value::Scaling: return "=fill|whole";
     }
     return "";
 }

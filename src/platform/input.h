@@ -2,6 +2,8 @@
 #include <cstdint>
 #include <utility>
 
+#include "platform/gamepad.h"
+
 namespace vantor::platform {
 
 // DirectInput key codes (keyboard scan codes): the index of a key's byte in
@@ -29,6 +31,7 @@ enum KeyCode : uint8_t {
     DIK_LSHIFT = 0x2A,
     DIK_BACKSLASH = 0x2B,
     DIK_Z = 0x2C,  // Z X C V B N M run 0x2C..0x32
+    DIK_X = 0x2D,
     DIK_COMMA = 0x33,
     DIK_PERIOD = 0x34,
     DIK_SLASH = 0x35,
@@ -112,7 +115,8 @@ struct MouseReading {
     bool byTouch = false;
 };
 
-// Keyboard and mouse in immediate mode, keys by DirectInput scan code.
+// Keyboard and mouse in immediate mode, keys by DirectInput scan code, and
+// the game controllers, which the game reads as keys (addGamepadKeys).
 // Both devices belong to the game only while it has the input focus: in the
 // background a reading answers NotAcquired and so does acquiring.
 class Input {
@@ -135,6 +139,8 @@ public:
     // A name is being typed, or no longer: a keyboard drawn on the screen is
     // offered only meanwhile.
     virtual void typingName(bool) {}
+    // The game controllers as they are now (read with the keyboard); none: all up.
+    virtual GamepadState gamepadState() { return {}; }
     // Releases both devices and the input system.
     virtual void close() = 0;
 };

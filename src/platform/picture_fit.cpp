@@ -1,23 +1,57 @@
 #include "platform/picture_fit.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 
 #include "platform/platform.h"
 
 namespace vantor::platform {
 namespace {
+
 constexpr int kWidth = 640, kHeight = 480;
+
+// The page's numbers may be anything; a viewport is at least a pixel and
+// less than a wall of screens.
+int devicePixels(double css, double ratio) {
+    double pixels = std::round(css * ratio);
+    return std::isfinite(pixels) ? static_cast<int>(std::clamp(pixels, 1.0, 65536.0)) : kWidth;
+}
+
 }  // namespace
 
-PictureRect fitPicture(int outputWidth, int outputHeight) {
+Scaling scalingOption() { return option("VANTOR_SCALING") == "whole" ? Scaling::Whole : Scaling::Fill; }
+
+PictureRect fitPicture(int outputWidth, int outputHeight, Scaling scaling) {
     int factor = std::min(outputWidth / kWidth, outputHeight / kHeight);
     int w = kWidth * factor, h = kHeight * factor;
-    if (factor < 1) {
-        w = std::min(outputWidth, outputHeight * kWidth / kHeight);
-        h = w * kHeight / kWidth;
+    if (scaling == Scaling::Fill || factor < 1) {
+        bool wide = int64_t{outputWidth} * kHeight > int64_t{outputHeight} * kWidth;
+        w = wide ? outputHeight * kWidth / kHeight : outputWidth;
+        h = wide ? outputHeight : outputWidth * kHeight / kWidth;
     }
     return PictureRect{(outputWidth - w) / 2, (outputHeight - h) / 2, w, h};
+}
+
+int prescaleFactor(int shown, int picture) { return std::max(1, (shown + picture - 1) / picture); }
+
+PageLayout pageLayout(double cssWidth, double cssHeight, double pixelRatio, Scaling scaling) {
+    int width = devicePixels(cssWidth, pixelRatio), height = devicePixels(cssHeight, pixelRatio);
+    PageLayout layout;
+    // With a whole number of device pixels to a CSS pixel, a filled picture
+    // keeps to whole CSS pixels, which every browser's layout puts on the
+    // same device pixels.
+    int step = pixelRatio >= 2 && pixelRatio <= 8 && pixelRatio == std::floor(pixelRatio) ? int(pixelRatio) : 1;
+    if (scaling == Scaling::Whole) step = 1;
+    PictureRect css = fitPicture(width / step, height / step, scaling);
+    layout.picture = PictureRect{css.x * step, css.y * step, css.w * step, css.h * step};
+    layout.portrait = height > width;
+    if (layout.portrait) layout.picture.y = 0;
+    int factor = prescaleFactor(layout.picture.w, kWidth);
+    layout.smooth = layout.picture.w != kWidth * factor || layout.picture.h != kHeight * factor;
+    layout.canvasWidth = layout.smooth ? kWidth * factor : kWidth;
+    layout.canvasHeight = layout.smooth ? kHeight * factor : kHeight;
+    return layout;
 }
 
 int fittingScale(int usableWidth, int usableHeight, int asked) {

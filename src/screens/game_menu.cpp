@@ -39,37 +39,67 @@ int buttonAt(int x, int y) {
 struct MenuState {
     int highlighted = -1;
     int frame = 1;  // of the highlight animation
-    bool pressed = false;
+    bool heldSinceOpening = false;  // the left button, down since before the menu opened
+    bool pressed = false;  // a press that began while the menu was open
     bool chosen = false;
 
-    // A choice is a press and a release while a button is highlighted. The
-    // release picks the button under the pointer, even before the highlight
-    // has caught up with it; released over no button it picks nothing.
+    // Presses made while the menu slides in count; one released before it
+    // is open chooses nothing.
+    void watchSlide() {
+        watchPress();
+        if (!inputDevices.mouse.left) pressed = false;
+    }
+
+    // A choice is a press that began while the menu was open, released over
+    // a button: that button, whatever the highlight still shows. A button
+    // held since before the menu opened chooses nothing.
     void watchClick() {
-        if (inputDevices.mouse.left) {
-            pressed = true;
-            return;
-        }
-        if (pressed && highlighted != -1) {
-            int hovered = buttonAt(inputDevices.mouse.x, inputDevices.mouse.y);
-            if (hovered != highlighted && hovered != -1) {
+        if (watchPress()) return;
+        int hovered = buttonAt(inputDevices.mouse.x, inputDevices.mouse.y);
+        if (pressed && hovered != -1) {
+            if (hovered != highlighted) {
                 highlighted = hovered;
                 frame = 1;
             }
-            chosen = hovered != -1;
+            chosen = true;
         }
-        if (!chosen) pressed = false;
+        pressed = false;
     }
 
-    // The highlight follows the pointer only when an animation cycle ends.
+    // True while the left button is down.
+    bool watchPress() {
+        if (!inputDevices.mouse.left) {
+            heldSinceOpening = false;
+            return false;
+        }
+        if (!heldSinceOpening) pressed = true;
+        return true;
+    }
+
+    // The highlight follows the pointer only when an animation cycle ends,
+    // and not while keys lead.
     void followPointer() {
         int hovered = buttonAt(inputDevices.mouse.x, inputDevices.mouse.y);
         if (++frame < kHighlightImages) return;
         frame = 0;
-        if (hovered != highlighted) {
+        if (hovered != highlighted && !inputDevices.keyPointer.leads()) {
             highlighted = hovered;
             frame = 1;
         }
+    }
+
+    // Up and Down move the highlight at once, round the four buttons; Enter
+    // or Space chooses the highlighted one.
+    void followKeys() {
+        int step = (inputDevices.keyRepeats(DIK_DOWN) ? 1 : 0) - (inputDevices.keyRepeats(DIK_UP) ? 1 : 0);
+        if (step != 0) {
+            inputDevices.keyPointer.lead();
+            highlighted = highlighted < 0 ? (step > 0 ? 0 : 3) : (highlighted + step + 4) % 4;
+            frame = 1;
+        }
+        bool enter = inputDevices.keyPressed(DIK_RETURN) || inputDevices.keyPressed(DIK_NUMPADENTER) ||
+                     inputDevices.keyPressed(DIK_SPACE);
+        if (enter && highlighted != -1) chosen = true;
     }
 
     void draw() const {
@@ -79,7 +109,7 @@ struct MenuState {
         for (int k = 0; k < 4; ++k)
             vdp.drawFillRunImage(0, 0, res.menuButtons[k][k == highlighted ? frame : 0]);
         vdp.drawImage(213, 176, res.soundIndicator[soundDevice.soundOn ? 1 : 0]);
-        if (inputDevices.pointerShown) vdp.drawImage(inputDevices.mouse.x, inputDevices.mouse.y, res.pointer);
+        drawPointer();
         vdp.present();
     }
 };
@@ -93,13 +123,26 @@ void toggleSound() {
         soundDevice.switchOff();
 }
 
-bool slide(int first, int last) {
-    for (int i = first; i <= last; ++i) {
-        if (!runFrame()) return false;
-        vdp.restoreScreen(savedScreen);
-        vdp.drawFillRunImage(0, 0, res.menuSlide[i]);
-        vdp.present();
+// One frame of a slide; false when the program is to end.
+bool slideFrame(int image) {
+    if (!runFrame()) return false;
+    vdp.restoreScreen(savedScreen);
+    vdp.drawFillRunImage(0, 0, res.menuSlide[image]);
+    vdp.present();
+    return true;
+}
+
+bool slideIn(MenuState& menu) {
+    for (int i = 0; i <= kSlideInLast; ++i) {
+        if (!slideFrame(i)) return false;
+        menu.watchSlide();
     }
+    return true;
+}
+
+bool slideOut() {
+    for (int i = kSlideInLast; i <= kSlideOutLast; ++i)
+        if (!slideFrame(i)) return false;
     return true;
 }
 
@@ -109,6 +152,7 @@ bool choose(MenuState& menu) {
         if (!runFrame()) return false;
         menu.watchClick();
         menu.followPointer();
+        menu.followKeys();
         if (inputDevices.keyState[DIK_ESCAPE]) {
             menu.highlighted = kResumeButton;
             menu.chosen = true;
@@ -118,7 +162,6 @@ bool choose(MenuState& menu) {
         soundDevice.playRegion(0, kChosenSound);
         if (menu.highlighted != kSoundButton) return true;
         toggleSound();
-        menu.pressed = inputDevices.mouse.left != 0;
         menu.chosen = false;
     }
 }
@@ -129,12 +172,11 @@ int runGameMenu() {
     holdSavedScreen();
     vdp.saveScreen(savedScreen);
     soundDevice.playRegion(0, kOpeningSound);
-    if (!slide(0, kSlideInLast)) return kEnded;
     MenuState menu;
-    menu.pressed = inputDevices.mouse.left != 0;
-    if (!choose(menu)) return kEnded;
+    menu.heldSinceOpening = inputDevices.mouse.left != 0;
+    if (!slideIn(menu) || !choose(menu)) return kEnded;
     inputDevices.WaitAllKeysUp();
-    if (!slide(kSlideInLast, kSlideOutLast)) return kEnded;
+    if (!slideOut()) return kEnded;
     vdp.restoreScreen(savedScreen);
     freeSavedScreen();
     return menu.highlighted;

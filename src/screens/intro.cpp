@@ -86,7 +86,8 @@ bool waitOnTitle() {
             pressed = true;
         else if (pressed)
             over = true;
-        if (inputDevices.keyState[DIK_ESCAPE] || inputDevices.keyState[DIK_SPACE]) over = true;
+        const uint8_t* keys = inputDevices.keyState;
+        if (keys[DIK_ESCAPE] || keys[DIK_SPACE] || keys[DIK_RETURN] || keys[DIK_NUMPADENTER]) over = true;
         if (static_cast<int32_t>(platform::system().ticks() - deadline) > 0) over = true;
         vdp.present();
         if (over) return true;

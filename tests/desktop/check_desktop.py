@@ -1,11 +1,16 @@
 #!/usr/bin/env python3
 """Plays the sdl build as a person would, on an X display (Xvfb will do),
-driven with xdotool: the window carries the desktop icon; quick clicks swap
-pieces, in a window and in full screen; a quick click on the menu's resume
-button resumes even while the highlight still sits on NEW GAME; QUIT ends
-the program with status 0.
+driven with xdotool: the window carries the desktop icon; quick clicks select
+and swap pieces, in a window, in the same window made larger, and in full
+screen, where the picture fills the largest 4:3 part of the window; a quick
+click on the menu's resume button resumes even while the highlight still
+sits on NEW GAME, and at once after the MENU button opened the menu, clicked
+or tapped (the pointer jumps); the arrows and Enter swap two pieces with the
+mouse left alone; QUIT ends the program with status 0.
 
-usage: check_desktop.py PATH/TO/vantor [SCREENSHOT.png]
+usage: check_desktop.py PATH/TO/vantor [SCREENSHOT-FOLDER]
+       check_desktop.py --key-swap TRACE   the arrows and Enter swap two pieces in
+                                           the focused game that writes TRACE
 Run the X server with -noreset: one that resets as the first game lets go
 refuses the second game's connection for a moment."""
 import os
@@ -44,15 +49,55 @@ def wait_for(what, seconds=20, waiting_for="", game=None):
             return value
         time.sleep(0.05)
     last = " ".join(game.lines()[-1][:14]) if game and game.lines() else "none"
-    ended = game and game.process.poll() is not None
+    ended = game and hasattr(game, "process") and game.process.poll() is not None
     said = game.process.stderr.read() if ended else ""
     raise SystemExit(f"FAIL: timed out waiting for {waiting_for} (last trace line: {last}; "
                      f"the game {'ended: ' + said if ended else 'runs'})")
 
 
-class Game:
+class Watched:
+    """A running game seen through its play-frame trace."""
+    def __init__(self, trace):
+        self.trace = trace
+
+    def lines(self):
+        try:
+            with open(self.trace) as f:
+                return [line.split() for line in f.read().splitlines()]
+        except FileNotFoundError:
+            return []
+
+    def idle_board(self):
+        def idle():
+            last = self.lines()[-1]
+            return last if last[7] == IDLE and last[13] == "0" else None
+        return wait_for(idle, waiting_for="an idle board", game=self)
+
+    def key_swap(self):
+        """Two pieces swapped with the arrows and Enter, sent to the focused
+        window; the ring starts on the first cell."""
+        cells = self.idle_board()[18]
+        resting = [i for i in range(65) if cells[2 * i] == "1"]
+        a = resting[0]
+        b = next(i for i in resting if cells[2 * i + 1] != cells[2 * a + 1])
+        seen = len(self.lines())
+        keys, at = ["Right"], 0  # the first key shows the ring
+        for cell in (a, b):
+            across = (cell // 5 - at // 5) % 13
+            keys += ["Right"] * across if across <= 6 else ["Left"] * (13 - across)
+            rows = cell % 5 - at % 5
+            keys += ["Up" if rows > 0 else "Down"] * abs(rows) + ["Return"]
+            at = cell
+        xdo("key", "--delay", "120", *keys)
+        time.sleep(1.0)
+        frames = self.lines()[seen:]
+        pressed = {(int(f[1]), int(f[2])) for f in frames if f[3] == "1"}
+        return any(f[7] == SWAPPING for f in frames) and {CELLS[a], CELLS[b]} <= pressed
+
+
+class Game(Watched):
     def __init__(self, program, folder, extra):
-        self.trace = os.path.join(folder, "trace.txt")
+        super().__init__(os.path.join(folder, "trace.txt"))
         env = dict(os.environ, VANTOR_TRACE=self.trace, VANTOR_HOME=folder + "/")
         self.process = subprocess.Popen([program, *extra, "Q"], cwd=folder, env=env,
                                         stderr=subprocess.PIPE, text=True)
@@ -63,25 +108,34 @@ class Game:
     def window():
         return xdo("search", "--name", "^TIDEWELL$").split("\n")[0]
 
+    # Where the picture should be: the largest 4:3 rectangle, centred.
     def place(self):
         said = xdo("getwindowgeometry", self.window())
         geometry = dict(line.strip().split(": ", 1) for line in said.split("\n")[1:])
         x, y = map(int, geometry["Position"].split(" ")[0].split(","))
         w, h = map(int, geometry["Geometry"].split("x"))
-        self.scale = max(1, min(w // 640, h // 480))
-        self.origin = (x + (w - 640 * self.scale) // 2, y + (h - 480 * self.scale) // 2)
+        wide = w * 480 > h * 640
+        self.size = (h * 640 // 480, h) if wide else (w, w * 480 // 640)
+        self.inside = ((w - self.size[0]) // 2, (h - self.size[1]) // 2)
+        self.origin = (x + self.inside[0], y + self.inside[1])
         return w, h
 
-    def lines(self):
-        try:
-            with open(self.trace) as f:
-                return [line.split() for line in f.read().splitlines()]
-        except FileNotFoundError:
-            return []
+    # The picture's bounds in a screenshot of the window: all but them black.
+    def shown_bounds(self, path):
+        subprocess.run(["import", "-window", self.window(), path], check=True)
+        return subprocess.run(["convert", path, "-format", "%@", "info:"], capture_output=True,
+                              text=True).stdout.strip()
+
+    def expected_bounds(self):
+        return f"{self.size[0]}x{self.size[1]}+{self.inside[0]}+{self.inside[1]}"
+
+    # The screen pixel whose centre is the picture pixel's centre.
+    def screen(self, spot):
+        return (self.origin[0] + int((spot[0] + 0.5) * self.size[0] / 640),
+                self.origin[1] + int((spot[1] + 0.5) * self.size[1] / 480))
 
     def point(self, spot):
-        xdo("mousemove", self.origin[0] + spot[0] * self.scale + self.scale // 2,
-            self.origin[1] + spot[1] * self.scale + self.scale // 2)
+        xdo("mousemove", *self.screen(spot))
 
     def click(self, spot):
         self.point(spot)
@@ -99,12 +153,6 @@ class Game:
         # Only now has the window surely taken its final place and size.
         return self.place()
 
-    def idle_board(self):
-        def idle():
-            last = self.lines()[-1]
-            return last if last[7] == IDLE and last[13] == "0" else None
-        return wait_for(idle, waiting_for="an idle board", game=self)
-
     def swap_once(self):
         cells = self.idle_board()[18]
         resting = [i for i in range(65) if cells[2 * i] == "1"]
@@ -112,19 +160,36 @@ class Game:
         b = next(i for i in resting if cells[2 * i + 1] != cells[2 * a + 1])
         seen = len(self.lines())
         self.click(CELLS[a])
-        time.sleep(0.2)
+        picked = wait_for(lambda: [l for l in self.lines()[seen:] if l[12] == str(a)],
+                          waiting_for=f"piece {a} selected", game=self)[0]
+        check((int(picked[1]), int(picked[2])) == CELLS[a],
+              f"the click at piece {a}'s centre {CELLS[a]} reads as {picked[1]},{picked[2]}", quiet=True)
         self.click(CELLS[b])
         time.sleep(1.0)
         return any(line[7] == SWAPPING for line in self.lines()[seen:])
 
+    def click_at_once(self, spot, pause):
+        """The pointer goes there and clicks within about a frame; with no
+        pause it jumps and clicks at once, as a tablet's tap."""
+        xdo("mousemove", *self.screen(spot), "sleep", pause, "click", "1")
+
     def menu_result(self, first, last, seconds):
+        """The menu opened with its button; the pointer rests on first (if
+        any) for seconds, then clicks last. Without first, seconds is the
+        pause of a click at once, made when the menu has slid in (36 frames)
+        and stands half way through a 12-frame highlight cycle, so that a
+        highlight following the pointer could not be there in time."""
         self.idle_board()
         seen = len(self.lines())
         self.click(MENU_BUTTON)
-        time.sleep(2.0)  # the menu slides in
-        self.point(first)
-        time.sleep(seconds)
-        self.click(last)
+        if first:
+            time.sleep(2.0)  # the menu slides in
+            self.point(first)
+            time.sleep(seconds)
+            self.click(last)
+        else:
+            time.sleep(1.75)
+            self.click_at_once(last, seconds)
         done = wait_for(lambda: [l for l in self.lines()[seen:] if l[6] != "-"],
                         waiting_for="the menu's result", game=self)
         return done[0][6]
@@ -165,14 +230,27 @@ def window_icon(window):
     return [int(n) for n in said.split("=", 1)[1].split(",")] if "=" in said else []
 
 
-def check(condition, what):
-    print(("ok:   " if condition else "FAIL: ") + what)
+def check(condition, what, quiet=False):
+    if not condition or not quiet:
+        print(("ok:   " if condition else "FAIL: ") + what)
     if not condition:
         raise SystemExit(1)
 
 
+def check_bounds(game, name, shots, w, h):
+    path = os.path.join(shots or tempfile.gettempdir(), f"sdl-{name.replace(' ', '-')}-{w}x{h}.png")
+    shown = game.shown_bounds(path)
+    check(shown == game.expected_bounds(), f"{name} ({w}x{h}): the picture fills {shown}")
+    if not shots:
+        os.remove(path)
+
+
 def main():
+    if sys.argv[1] == "--key-swap":
+        check(Watched(sys.argv[2]).key_swap(), "the arrows and Enter swap two pieces")
+        return
     program = os.path.abspath(sys.argv[1])
+    shots = sys.argv[2] if len(sys.argv) > 2 else None
     for mode in (["--window"], []):
         with tempfile.TemporaryDirectory() as folder:
             game = Game(program, folder, mode)
@@ -183,12 +261,23 @@ def main():
                 check(window_icon(game.window()) == desktop_icon(icon),
                       "the window carries the 48-pixel desktop icon")
             swaps = sum(game.swap_once() for _ in range(5))
-            check(swaps == 5, f"{name} ({w}x{h}): {swaps} of 5 quick-click swaps")
+            check(swaps == 5, f"{name} ({w}x{h}): {swaps} of 5 quick-click swaps, each selecting its piece")
             if mode:
                 result = game.menu_result(NEW_GAME, RESUME, 1.0)
                 check(result == "3", f"a quick click on RESUME with NEW GAME highlighted: result {result}")
-            if len(sys.argv) > 2 and not mode:
-                subprocess.run(["import", "-window", "root", sys.argv[2]])
+                result = game.menu_result(None, RESUME, 0.04)
+                check(result == "3", f"a click on RESUME at once after the MENU button: result {result}")
+                result = game.menu_result(None, RESUME, 0)
+                check(result == "3", f"a tap on RESUME at once after the MENU button: result {result}")
+                check(game.key_swap(), "the arrows and Enter swap two pieces")
+                # Made larger, the window fills with the picture and the clicks follow it.
+                xdo("windowsize", game.window(), 1000, 600)
+                w, h = wait_for(lambda: game.place() == (1000, 600) and (1000, 600),
+                                waiting_for="the larger window", game=game)
+                name = "the window made larger"
+                time.sleep(0.5)
+                check(game.swap_once(), f"{name} ({w}x{h}): a quick-click swap, selecting its piece")
+            check_bounds(game, name, shots, w, h)
             result = game.menu_result(QUIT, QUIT, 1.0)
             status, said = game.end()
             check(result == "2" and status == 0, f"QUIT ends the program with status {status}")

@@ -40,6 +40,8 @@ public:
         frameDelay = 35;
         inputDevices.mouse = MouseState{};
         std::memset(inputDevices.keyState, 0, sizeof inputDevices.keyState);
+        std::memset(inputDevices.heldPolls, 0, sizeof inputDevices.heldPolls);
+        inputDevices.keyPointer = KeyPointer{};
         for (int i = 0; i < ambientAnimationList.count; ++i) {
             AmbientAnimation& a = *ambientAnimationList.items[i];
             a.countdown = 1;

@@ -32,6 +32,7 @@ public:
         ++mouseAcquires;
         return inner_.acquireMouse();
     }
+    platform::GamepadState gamepadState() override { return inner_.gamepadState(); }
     void close() override { inner_.close(); }
 
     int keyboardReads = 0, mouseReads = 0, keyboardAcquires = 0, mouseAcquires = 0;

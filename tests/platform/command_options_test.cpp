@@ -16,12 +16,12 @@ CommandOptions read(std::vector<const char*> args) {
 
 TEST(CommandOptionsTest, LeadingOptionsBecomeSwitchesAndTheRestIsTheGames) {
     CommandOptions options = read({"--headless", "--scale=3", "--home=", "--snapshot-at=1,5",
-                                   "--window", "Q", "--scale=x"});
+                                   "--window", "--scaling=whole", "Q", "--scale=x"});
     EXPECT_EQ(options.action, Action::Run);
-    EXPECT_EQ(options.firstGameArgument, 6);
+    EXPECT_EQ(options.firstGameArgument, 7);
     EXPECT_EQ(options.settings, (Settings{{"VANTOR_BACKEND", "headless"}, {"VANTOR_SCALE", "3"},
                                           {"VANTOR_HOME", ""}, {"VANTOR_SNAPSHOT_AT", "1,5"},
-                                          {"VANTOR_WINDOW", "1"}}));
+                                          {"VANTOR_WINDOW", "1"}, {"VANTOR_SCALING", "whole"}}));
     EXPECT_EQ(read({"--", "3"}).firstGameArgument, 1);  // "--" alone is the game's
 }
 
@@ -38,6 +38,7 @@ TEST(CommandOptionsTest, UnknownAndMalformedOptionsAreRefusedWithTheReason) {
 #else
         {"--backend=x11", "--backend is sdl or headless"},
 #endif
+        {"--scaling=stretch", "--scaling is fill or whole"},
         {"--input", "--input needs a value"},
     };
     for (const auto& [arg, why] : refused) {

@@ -120,5 +120,48 @@ TEST_F(Win32BackendTest, PresentShowsThePaletteColoursAndAltEnterSwitchesToFullS
     EXPECT_EQ(client.bottom, 480);
 }
 
+// Resized or maximised, the window fills with the picture (the largest 4:3
+// part, centred on black) and the pointer follows it.
+TEST_F(Win32BackendTest, AResizedOrMaximisedWindowFillsAndThePointerFollowsThePicture) {
+    uint8_t rgb[768] = {};
+    rgb[7 * 3] = 200;
+    backend.display().setEntries(rgb);
+    uint8_t* pixels = nullptr;
+    ASSERT_EQ(backend.display().lock(pixels), platform::SurfaceResult::Ok);
+    std::fill(pixels, pixels + 640 * 480, 7);
+    send(WM_ACTIVATEAPP, TRUE, 0);
+    for (bool maximised : {false, true}) {
+        if (maximised) {
+            ShowWindow(window, SW_MAXIMIZE);
+        } else {
+            RECT frame{0, 0, 1000, 600};
+            AdjustWindowRectEx(&frame, WS_OVERLAPPEDWINDOW, FALSE, 0);
+            SetWindowPos(window, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top, SWP_NOZORDER);
+        }
+        backend.display().unlock();
+        RECT client{};
+        GetClientRect(window, &client);
+        platform::PictureRect want = platform::fitPicture(client.right, client.bottom, platform::Scaling::Fill);
+        EXPECT_TRUE(backend.context().viewport == want) << client.right << "x" << client.bottom;
+        EXPECT_GT(want.w, 640) << client.right << "x" << client.bottom;
+        HDC screen = GetDC(window);
+        EXPECT_EQ(GetPixel(screen, want.x + 2, want.y + 2), RGB(200, 0, 0));
+        EXPECT_EQ(GetPixel(screen, want.x + want.w - 2, want.y + want.h - 2), RGB(200, 0, 0));
+        if (want.x > 0) {
+            EXPECT_EQ(GetPixel(screen, want.x - 1, want.y + 2), RGB(0, 0, 0));
+        }
+        ReleaseDC(window, screen);
+        // The client pixel over the centre of picture pixel (417, 229), once the
+        // moves the window's own motion made under the pointer are taken.
+        platform::MouseReading reading;
+        backend.input().mouseState(reading);
+        int x = want.x + int((417 + 0.5) * want.w / 640), y = want.y + int((229 + 0.5) * want.h / 480);
+        send(WM_MOUSEMOVE, 0, MAKELPARAM(x, y));
+        ASSERT_EQ(backend.input().mouseState(reading), platform::DeviceResult::Ok);
+        EXPECT_EQ(reading.x, 417);
+        EXPECT_EQ(reading.y, 229);
+    }
+}
+
 }  // namespace
 }  // namespace vantor

@@ -8,6 +8,7 @@
 #include "platform/headless/faults.h"
 #include "resources/data30.h"
 #include "screens/screen_fixture.h"
+#include "screens/screen_frame.h"
 #include "video/screen_copy.h"
 
 namespace vantor {
@@ -22,6 +23,7 @@ std::string at(int pass, const std::string& command) {
 constexpr const char* kOnButton0 = "mouse 317 85";
 constexpr const char* kOnButton1 = "mouse 317 194";
 constexpr const char* kOnButton2 = "mouse 317 294";
+constexpr const char* kOnButton3 = "mouse 317 386";
 
 class GameMenuTest : public testing::ScreenTest {
 protected:
@@ -43,10 +45,12 @@ protected:
         seen.clear();
         soundAtPass.clear();
         script(lines);
+        updateInput();  // the play screen's poll that opened the menu
         return runGameMenu();
     }
 
-    // The open menu as it should look with this highlight, the pointer at (x, y).
+    // The open menu as it should look with this highlight, the pointer at (x,
+    // y); x below 0: no pointer (keys lead).
     std::vector<uint8_t> menuPicture(int highlighted, int image, int x, int y, int soundOn) {
         std::vector<uint8_t> keep = composed();
         vdp.restoreScreen(original.data());
@@ -54,7 +58,7 @@ protected:
         for (int k = 0; k < 4; ++k)
             vdp.drawFillRunImage(0, 0, res.menuButtons[k][k == highlighted ? image : 0]);
         vdp.drawImage(213, 176, res.soundIndicator[soundOn]);
-        vdp.drawImage(x, y, res.pointer);
+        if (x >= 0) vdp.drawImage(x, y, res.pointer);
         std::vector<uint8_t> picture = composed();
         vdp.restoreScreen(keep.data());
         return picture;
@@ -110,9 +114,60 @@ TEST_F(GameMenuTest, AReleaseChoosesTheButtonUnderThePointerNotTheLaggingHighlig
 }
 
 TEST_F(GameMenuTest, AButtonHeldSinceBeforeTheMenuChoosesNothing) {
-    std::string lines = std::string("0 ") + kOnButton0 + "\n0 press left\n" +
-                        at(5, "release left") + at(30, "keydown esc");
-    EXPECT_EQ(open(lines), 3);
+    for (int releasedAt : {5, 14}) {  // before the highlight comes, and after
+        std::string lines = std::string("0 ") + kOnButton0 + "\n0 press left\n" +
+                            at(releasedAt, "release left") + at(30, "keydown esc");
+        EXPECT_EQ(open(lines), 3) << releasedAt;
+    }
+}
+
+// Opened by a press on the MENU button, let go while it slides in; then,
+// right after it is open, a click (pointer moved, then pressed) or a tap
+// (pointer jumps and presses in one poll) on any button chooses it at once.
+TEST_F(GameMenuTest, AQuickClickOrTapChoosesItsButtonTheMomentTheMenuIsOpen) {
+    const char* buttons[] = {kOnButton0, kOnButton1, kOnButton2, kOnButton3};
+    for (int button = 0; button < 4; ++button) {
+        for (bool tap : {false, true}) {
+            std::string lines = std::string("0 mouse 70 80\n0 press left\n20 release left\n") +
+                                at(1, buttons[button]) + at(tap ? 1 : 2, "press left") +
+                                at(tap ? 2 : 3, "release left") + at(20, "keydown esc");
+            int result = open(lines);
+            int chosenAt = tap ? 2 : 3;
+            std::string what = (tap ? "tap on " : "click on ") + std::to_string(button);
+            EXPECT_EQ(result, button == 1 ? 3 : button) << what;
+            EXPECT_EQ(frame(), 36u + (button == 1 ? 20 : chosenAt) + 15) << what;
+            if (button == 1) {
+                EXPECT_NE(soundAtPass.at(chosenAt + 1), soundAtPass.at(1)) << what;
+            }
+        }
+    }
+
+    // A press made and let go while the menu slides in chooses nothing; one
+    // begun then and let go once it is open chooses.
+    EXPECT_EQ(open(std::string("0 ") + kOnButton2 + "\n30 press left\n33 release left\n" + at(5, "keydown esc")), 3);
+    EXPECT_EQ(open(std::string("0 ") + kOnButton2 + "\n30 press left\n" + at(1, "release left")), 2);
+}
+
+TEST_F(GameMenuTest, UpAndDownMoveTheHighlightAtOnceAndEnterOrSpaceChooseIt) {
+    auto keys = [](std::initializer_list<std::pair<int, const char*>> presses) {
+        std::string lines = std::string("0 ") + kOnButton0 + "\n";
+        for (auto [pass, key] : presses)
+            lines += at(pass, std::string("keydown ") + key) + at(pass + 1, std::string("keyup ") + key);
+        return lines;
+    };
+    // Down from nothing is the first button, Up from nothing the last, and
+    // round; Enter or Space takes the highlighted one.
+    EXPECT_EQ(open(keys({{1, "down"}, {3, "down"}, {5, "down"}, {7, "enter"}})), 2);
+    int sound = soundAtPass.at(1);
+    EXPECT_EQ(seen.at(1), menuPicture(0, 1, -1, 0, sound));  // the pointer gives way to the keys
+    EXPECT_EQ(seen.at(3), menuPicture(1, 1, -1, 0, sound));
+    EXPECT_EQ(open(keys({{1, "up"}, {3, "down"}, {5, "space"}})), 0);
+    // Enter with nothing highlighted chooses nothing; with the pointer
+    // resting on NEW GAME the highlight stays where the keys put it.
+    EXPECT_EQ(open(keys({{1, "enter"}, {3, "down"}, {5, "down"}, {7, "down"}, {30, "enter"}})), 2);
+    EXPECT_EQ(frame(), 36u + 30 + 15);
+    // The mouse moved: its hover leads again when the cycle ends.
+    EXPECT_EQ(open(keys({{1, "down"}, {3, "down"}}) + at(5, "mouse 317 90") + at(30, "keydown enter")), 0);
 }
 
 TEST_F(GameMenuTest, TheSoundButtonSwitchesInPlaceAndTwiceLeavesItAsItWas) {

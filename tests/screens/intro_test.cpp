@@ -83,8 +83,15 @@ TEST_F(IntroTest, AClickOnTheTitleCountsWhenTheButtonIsLetGo) {
     EXPECT_EQ(frame(), 51u);
 }
 
+TEST_F(IntroTest, EnterLeavesTheTitleAsSpaceAndEscapeDo) {
+    for (const char* lines : {"7 keydown space\n", "7 keydown esc\n", "7 keydown enter\n"}) {
+        intro(lines, true);
+        EXPECT_EQ(frame(), 8u) << lines;
+    }
+}
+
 TEST_F(IntroTest, AHeldButtonOrAnotherKeyKeepsTheTitleUpForFiveSeconds) {
-    for (const char* lines : {"0 press left\n", "0 keydown a\n0 keydown enter\n"}) {
+    for (const char* lines : {"0 press left\n", "0 keydown a\n0 keydown tab\n"}) {
         intro(lines, true);
         // Only the wait's frames move the clock: it ended with the first frame
         // past the deadline.

@@ -6,7 +6,6 @@
 
 #include "common/png_writer.h"
 #include "platform/os_services.h"
-#include "platform/picture_fit.h"
 #include "video_fixture.h"
 
 
@@ -102,27 +101,6 @@ TEST(PngWriter, WritesRgbaImages) {
     EXPECT_EQ(png.rows[13 + 1 + 5], rgba[12 + 5]);  // row 1, second pixel, green
     std::filesystem::remove(path);
     EXPECT_FALSE(writeRgbaPng("/nonexistent-dir/x.png", 3, 2, rgba.data()));
-}
-
-TEST(PictureFit, TheLargestWholeScaleCentred) {
-    auto same = [](platform::PictureRect r, int x, int y, int w, int h) {
-        return r.x == x && r.y == y && r.w == w && r.h == h;
-    };
-    EXPECT_TRUE(same(platform::fitPicture(640, 480), 0, 0, 640, 480));
-    EXPECT_TRUE(same(platform::fitPicture(1280, 1024), 0, 32, 1280, 960));
-    EXPECT_TRUE(same(platform::fitPicture(1920, 1080), 320, 60, 1280, 960));
-    EXPECT_TRUE(same(platform::fitPicture(2560, 1440), 320, 0, 1920, 1440));
-    EXPECT_TRUE(same(platform::fitPicture(800, 600), 80, 60, 640, 480));
-    EXPECT_TRUE(same(platform::fitPicture(320, 480), 0, 120, 320, 240));  // too small: shrunk
-}
-
-TEST(PictureFit, TheWindowScaleIsTheLargestThatFitsTheDesktop) {
-    using platform::fittingScale;
-    EXPECT_EQ(fittingScale(1280, 1024, 0), 2);  // nothing asked: the largest
-    EXPECT_EQ(fittingScale(1280, 1024, 3), 2);  // too large: lowered
-    EXPECT_EQ(fittingScale(2560, 1400, 0), 2);  // the panel takes the third's room
-    EXPECT_EQ(fittingScale(3840, 2160, 2), 2);
-    EXPECT_EQ(fittingScale(600, 400, 0), 1);    // smaller than the picture: still one
 }
 
 }  // namespace

@@ -14,22 +14,6 @@ extern "C" const char* __lsan_default_suppressions() { return "leak:libdbus-1.so
 namespace vantor::test {
 namespace {
 
-TEST(SdlPicture, ConversionLooksUpEveryVisibleIndex) {
-    const int pitch = 672, outPitch = 640 * 4 + 64;
-    std::vector<uint8_t> indices(size_t(pitch) * 480, 0xFF);
-    for (int y = 0; y < 480; ++y)
-        for (int x = 0; x < 640; ++x) indices[size_t(y) * pitch + x] = uint8_t(x + 3 * y);
-    uint32_t colours[256];
-    for (int i = 0; i < 256; ++i) colours[i] = 0xFF000000u | uint32_t(i) * 0x010203u;
-    std::vector<uint8_t> out(size_t(outPitch) * 480, 0);
-    platform::sdl::convertFrame(indices.data(), pitch, colours, out.data(), outPitch);
-    for (int y = 0; y < 480; ++y) {
-        const auto* row = reinterpret_cast<const uint32_t*>(&out[size_t(y) * outPitch]);
-        for (int x = 0; x < 640; ++x) ASSERT_EQ(row[x], colours[uint8_t(x + 3 * y)]);
-        ASSERT_EQ(row[640], 0u);  // past the picture: untouched
-    }
-}
-
 // Without a screen the sdl display refuses to open and says what to do.
 class SdlWithoutScreen : public ::testing::Test {
 protected:

@@ -5,7 +5,9 @@
 //     sent: a first visit with nothing kept (up to the service worker
 //     keeping the build), then a repeat visit in the same profile;
 //   pacing: frame intervals over 30 s of play at frameDelay 35, and the
-//     main thread's time per frame;
+//     main thread's time per frame (the program's own, and every task of the
+//     page's as DevTools counts them), then 10 s more on a 4K screen
+//     (1920 x 1080 CSS pixels at 2 device pixels each);
 //   sound: how long a change to the mix takes to reach the output.
 // Usage: node bench.js FOLDER [LOADS]
 'use strict';
@@ -16,6 +18,7 @@ const { cellAnchors, parseTrace, swapPair, PHASE, RESTING } = require('./game.js
 const folder = path.resolve(process.argv[2] || 'build-web');
 const LOADS = Number(process.argv[3] || 5);
 const PACING_MS = 30000;
+const LARGE = { width: 1920, height: 1080, deviceScaleFactor: 2 };
 
 function summary(values) {
   const sorted = [...values].sort((x, y) => x - y);
@@ -102,13 +105,23 @@ async function keepPlaying(page, until) {
   }
 }
 
-async function pacing(session) {
+async function taskSeconds(protocol) {
+  const { metrics } = await protocol.send('Performance.getMetrics');
+  return metrics.find((m) => m.name === 'TaskDuration').value;
+}
+
+async function pacing(session, viewport, ms) {
   const page = await b.openPage(session, '?--trace=/play.trace&cmd=Q');
+  if (viewport) await page.setViewport(viewport);
   await b.startGame(page);
   await playScreen(page);
+  const protocol = await page.target().createCDPSession();
+  await protocol.send('Performance.enable');
+  const tasksBefore = await taskSeconds(protocol);
   const from = await b.frames(page);
-  await keepPlaying(page, Date.now() + PACING_MS);
-  return page.evaluate((first) => {
+  await keepPlaying(page, Date.now() + ms);
+  const taskMs = 1000 * (await taskSeconds(protocol) - tasksBefore) / (await b.frames(page) - from);
+  const run = await page.evaluate((first) => {
     const stats = window.vantor.stats;
     const size = stats.frameTimes.length;
     const intervals = [], busy = [];
@@ -121,6 +134,9 @@ async function pacing(session) {
              context: sound && { rate: sound.context.sampleRate, worklet: sound.worklet, dryBlocks: sound.dryBlocks,
                                  baseLatency: sound.context.baseLatency, outputLatency: sound.context.outputLatency } };
   }, from);
+  const canvas = await page.$eval('#screen', (c) => `${c.width}x${c.height} shown ${c.style.width} x ${c.style.height}`);
+  await page.close();
+  return { ...run, taskMs, canvas };
 }
 
 (async () => {
@@ -131,11 +147,17 @@ async function pacing(session) {
     console.log('loading, ms from navigation (%d loads each):', LOADS);
     reportLoads('first visit, nothing kept', loads.map((l) => l.first));
     reportLoads('repeat visit', loads.map((l) => l.repeat));
-    const run = await pacing(session);
-    console.log('pacing over %d s of play at frameDelay 35, ms:', PACING_MS / 1000);
+    const run = await pacing(session, null, PACING_MS);
+    console.log('pacing over %d s of play at frameDelay 35, ms (canvas %s):', PACING_MS / 1000, run.canvas);
     console.log('  frame interval:', summary(run.intervals));
     console.log('  longest intervals:', [...run.intervals].sort((x, y) => y - x).slice(0, 8).map((v) => +v.toFixed(1)).join(' '));
     console.log('  main-thread time per frame:', summary(run.busy));
+    console.log('  main-thread tasks per frame, all of the page\'s: %s', run.taskMs.toFixed(2));
+    const large = await pacing(session, LARGE, 10000);
+    console.log('on a 4K screen, 10 s, ms (canvas %s):', large.canvas);
+    console.log('  frame interval:', summary(large.intervals));
+    console.log('  main-thread time per frame:', summary(large.busy));
+    console.log('  main-thread tasks per frame, all of the page\'s: %s', large.taskMs.toFixed(2));
     console.log('sound output:', JSON.stringify(run.context));
     if (run.latencies.length) console.log('  mix change to output, ms:', summary(run.latencies));
   } finally {

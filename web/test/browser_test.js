@@ -1,10 +1,12 @@
-// The page in Debian's chromium: loading, the start, the scaled picture,
-// mouse, touch and keys reaching the game, a whole game to the name entry
-// with the on-screen keyboard, the scores kept in IndexedDB across a reload
-// and held against a second tab, storage that fails, message boxes, the end
-// of the program, and the page as an installable site that starts offline.
-// One game runs through the steps in order; a step that fails skips the
-// rest. Screenshots go to FOLDER/screenshots.
+// The page in Debian's chromium: loading, the start, the picture filling
+// browser windows and phones either way round, sharp, with clicks landing on
+// the piece under them, mouse, touch, keys and a gamepad reaching the game, a
+// whole game to the name entry with the on-screen keyboard, the scores kept in
+// IndexedDB across a reload and held against a second tab, storage that
+// fails, message boxes, the end of the program, and the page as an
+// installable site that starts offline. One game runs through the steps in
+// order; a step that fails skips the rest. Screenshots go to
+// FOLDER/screenshots.
 // Usage: node browser_test.js FOLDER (a built build-web)
 'use strict';
 const test = require('node:test');
@@ -192,10 +194,12 @@ step('the page loads its data behind a bar, offers a focused start button and En
     ready: window.vantorTimings.ready, firstFrame: window.vantor.stats.firstFrame }))));
 });
 
-step('the picture is scaled by the largest whole factor, crisp, on black', async () => {
+step('the picture fills the page, sharp, on black', async () => {
   const rect = await canvasRect(first);
-  assert.deepStrictEqual([rect.width, rect.height], [1280, 960]);
-  assert.strictEqual(await first.$eval('#screen', (c) => getComputedStyle(c).imageRendering), 'pixelated');
+  assert.deepStrictEqual([rect.left, rect.top, rect.width, rect.height], [0, 12, 1300, 975]);
+  assert.deepStrictEqual(await first.$eval('#screen', (c) => getComputedStyle(c).imageRendering), 'auto');
+  assert.deepStrictEqual(await first.evaluate(() => [window.vantor.page.painter.width, window.vantor.page.painter.height]),
+                         [1920, 1440]);
   await b.waitFrames(first, 30);   // the title has faded in
   const png = await screenshot(first, 'title');
   assert.deepStrictEqual([png.width, png.height], [b.VIEWPORT.width, b.VIEWPORT.height]);
@@ -208,6 +212,114 @@ step('clicks lead through the title and the table to the play screen', async () 
   await idleBoard(first);
   const png = await screenshot(first, 'play');
   assert.ok(pictureColours(png, await canvasRect(first)) >= 64, 'the play screen shows few colours');
+});
+
+// Where the picture must be, in device pixels: the largest 4:3 rectangle
+// of whole CSS pixels, centred, or at the top of a portrait viewport.
+function expectedPicture({ width, height, deviceScaleFactor: ratio }) {
+  const wide = width * 480 > height * 640;
+  const w = wide ? Math.floor(height * 640 / 480) : width, h = wide ? height : Math.floor(width * 480 / 640);
+  return { x: Math.floor((width - w) / 2) * ratio, y: height > width ? 0 : Math.floor((height - h) / 2) * ratio,
+           w: w * ratio, h: h * ratio };
+}
+
+// Where the picture's middle row and column stop being black in a
+// screenshot (the page's buttons and the hint lie off them), above a row.
+function shownBounds(png, picture, belowRow) {
+  const lit = (x, y) => {
+    const at = (y * png.width + x) * png.channels;
+    return png.pixels[at] > 8 || png.pixels[at + 1] > 8 || png.pixels[at + 2] > 8;
+  };
+  const middleRow = picture.y + (picture.h >> 1), middleColumn = picture.x + (picture.w >> 1);
+  const xs = [...Array(png.width).keys()].filter((x) => lit(x, middleRow));
+  const ys = [...Array(Math.min(belowRow, png.height)).keys()].filter((y) => lit(middleColumn, y));
+  return { x: xs[0], y: ys[0], w: xs.at(-1) - xs[0] + 1, h: ys.at(-1) - ys[0] + 1 };
+}
+
+// How the SCORE label (still while nobody plays) is enlarged: device pixels
+// inside one picture pixel must show its colour (no blur wider than the
+// pixels across an edge, no colour moved to a neighbour); those across an
+// edge blend (no row or column doubled).
+async function labelSharpness(page, png, picture) {
+  const label = { x: 470, y: 52, w: 90, h: 14 };
+  const source = await page.evaluate((l) => {
+    const frame = window.vantor.page.painter.latest;
+    const out = [];
+    for (let y = l.y; y <= l.y + l.h; y++)
+      for (let x = l.x; x <= l.x + l.w; x++) out.push(Array.from(frame.subarray((y * 640 + x) * 4, (y * 640 + x) * 4 + 3)));
+    return out;
+  }, label);
+  const colour = (x, y) => source[(y - label.y) * (label.w + 1) + x - label.x];
+  // The picture pixels an output pixel covers along one side.
+  const cover = (at, shown, size) => {
+    const first = Math.floor(at * size / shown);
+    return (first + 1) * shown < (at + 1) * size ? [first, first + 1] : [first];
+  };
+  const result = { inside: 0, blurred: 0, blended: 0 };
+  for (let dy = 0; dy < picture.h; dy++) {
+    const ys = cover(dy, picture.h, 480);
+    if (ys[0] < label.y || ys[0] >= label.y + label.h) continue;
+    for (let dx = 0; dx < picture.w; dx++) {
+      const xs = cover(dx, picture.w, 640);
+      if (xs[0] < label.x || xs[0] >= label.x + label.w) continue;
+      const at = ((picture.y + dy) * png.width + picture.x + dx) * png.channels;
+      const shown = [0, 1, 2].map((c) => png.pixels[at + c]);
+      const near = (want) => [0, 1, 2].every((c) => Math.abs(shown[c] - want[c]) <= 2);
+      if (xs.length === 1 && ys.length === 1) {
+        result.inside++;
+        if (!near(colour(xs[0], ys[0]))) result.blurred++;
+      } else if (!ys.some((y) => xs.some((x) => near(colour(x, y))))) {
+        result.blended++;
+      }
+    }
+  }
+  return result;
+}
+
+// A click at a piece's centre selects that piece, at that very point.
+async function selectAndLetGo(page) {
+  const idle = await idleBoard(page);
+  const [cell] = swapPair(idle);
+  let since = idle.frame;
+  for (const wanted of [cell, -1]) {
+    await b.clickPicture(page, ...anchors[cell]);
+    let picked;
+    while (!(picked = (await trace(page)).find((f) => f.frame > since && f.selected === wanted)))
+      await b.waitFrames(page, 1);
+    assert.deepStrictEqual([picked.x, picked.y], anchors[cell], `the click on piece ${cell} read elsewhere`);
+    since = picked.frame;
+  }
+}
+
+step('the picture fills a browser window and a phone either way round; turned, it refits at once', async (t) => {
+  const viewports = [['browser-1920x947', { width: 1920, height: 947, deviceScaleFactor: 1 }],
+                     ['phone-landscape-844x390', { width: 844, height: 390, deviceScaleFactor: 3 }],
+                     ['phone-portrait-390x844', { width: 390, height: 844, deviceScaleFactor: 3 }]];
+  for (const [name, viewport] of viewports) {
+    const presents = await first.evaluate(() => window.vantor.stats.presents);
+    await first.setViewport(viewport);
+    const picture = expectedPicture(viewport);
+    const placed = await first.evaluate((ratio) => new Promise((resolve) => requestAnimationFrame(() => {
+      const r = document.getElementById('screen').getBoundingClientRect();
+      const hint = document.getElementById('turn');
+      resolve({ x: r.left * ratio, y: r.top * ratio, w: r.width * ratio, h: r.height * ratio,
+                hint: getComputedStyle(hint).display === 'none' ? null : hint.getBoundingClientRect().top * ratio,
+                presents: window.vantor.stats.presents });
+    })), viewport.deviceScaleFactor);
+    t.diagnostic(`${name}: picture ${JSON.stringify(picture)}, in place ${placed.presents - presents} presents later`);
+    assert.deepStrictEqual([placed.x, placed.y, placed.w, placed.h].map(Math.round),
+                           [picture.x, picture.y, picture.w, picture.h], name);
+    assert.strictEqual(placed.hint === null, viewport.height < viewport.width, `${name}: the hint to turn`);
+    if (placed.hint !== null) assert.ok(placed.hint >= picture.y + picture.h - 1, `${name}: the hint over the picture`);
+    await b.waitFrames(first, 3);
+    const png = await screenshot(first, name);
+    assert.deepStrictEqual(shownBounds(png, picture, picture.y + picture.h + 4), picture, `${name}: the picture's bounds`);
+    const sharp = await labelSharpness(first, png, picture);
+    t.diagnostic(`${name}: the label's pixels ${JSON.stringify(sharp)}`);
+    assert.ok(sharp.inside > 500 && sharp.blurred === 0 && sharp.blended > 0, `${name}: ${JSON.stringify(sharp)}`);
+    await selectAndLetGo(first);
+  }
+  await first.setViewport(b.VIEWPORT);
 });
 
 step('two mouse clicks swap two pieces, each press and release within a frame', async () => {
@@ -304,6 +416,71 @@ async function twoFingerTap(page, frame, cell) {
   throw new Error('no place off the group for the second finger');
 }
 
+// The standard gamepad's buttons the game uses.
+const PAD = { a: 0, b: 1, back: 8, start: 9, up: 12, down: 13, left: 14, right: 15 };
+
+// The D-pad presses that take the ring from one cell to another: round the
+// wheel the short way, then along the spoke.
+function dpadPath(from, to) {
+  const ROWS = 5, COLUMNS = 13;
+  const across = ((Math.floor(to / ROWS) - Math.floor(from / ROWS)) % COLUMNS + COLUMNS) % COLUMNS;
+  const path = across <= COLUMNS / 2 ? Array(across).fill(PAD.right) : Array(COLUMNS - across).fill(PAD.left);
+  const rows = to % ROWS - from % ROWS;
+  return path.concat(Array(Math.abs(rows)).fill(rows > 0 ? PAD.up : PAD.down));
+}
+
+step('a gamepad moves the ring, swaps two pieces and opens the menu', async () => {
+  await first.evaluate(() => {
+    window.pad = { connected: true, mapping: 'standard', axes: [0, 0, 0, 0],
+                   buttons: Array.from({ length: 17 }, () => ({ pressed: false, value: 0 })) };
+    Object.defineProperty(navigator, 'getGamepads', { configurable: true, value: () => [null, window.pad] });
+  });
+  // Held until the game has polled it twice, or a second: the game may wait
+  // for it without frames. A press the game never saw would lose the ring.
+  const press = async (button) => {
+    await first.evaluate((i) => { window.pad.buttons[i] = { pressed: true, value: 1 }; }, button);
+    const seen = (await b.frames(first)) + 2;
+    await b.waitFor(first, (at) => window.vantor.stats.frames >= at, seen, 1000).catch(() => {});
+    await first.evaluate((i) => { window.pad.buttons[i] = { pressed: false, value: 0 }; }, button);
+    await b.waitFrames(first, 2);
+  };
+  const before = await idleBoard(first);
+  const [one, other] = swapPair(before);
+  await press(PAD.right);   // the ring shows on the first cell
+  let at = 0;
+  // The touch's tap may have left a piece selected: A on it lets it go first.
+  for (const cell of before.selected >= 0 ? [before.selected, one, other] : [one, other]) {
+    for (const button of dpadPath(at, cell)) await press(button);
+    await first.evaluate(() => { window.pad.buttons[0] = { pressed: true, value: 1 }; });
+    await b.waitFrames(first, 3);
+    if (cell === one) await screenshot(first, 'gamepad-ring');
+    await first.evaluate(() => { window.pad.buttons[0] = { pressed: false, value: 0 }; });
+    at = cell;
+  }
+  let frames = [];
+  while (!frames.some((f) => f.phase === PHASE.swapping)) {
+    await b.waitFrames(first, 2);
+    frames = (await trace(first)).filter((f) => f.frame > before.frame);
+  }
+  for (const cell of [one, other])
+    assert.ok(frames.some((f) => f.left && f.x === anchors[cell][0] && f.y === anchors[cell][1]),
+              `A did not press on cell ${cell}`);
+  const idle = await idleBoard(first);
+  await press(PAD.start);
+  await b.waitFrames(first, 45);   // the menu slides in
+  await screenshot(first, 'gamepad-menu');
+  await press(PAD.back);   // as Escape: RESUME
+  for (;;) {
+    const after = (await trace(first)).filter((f) => f.frame > idle.frame);
+    if (after.some((f) => f.menu !== null)) {
+      assert.ok(after.some((f) => f.keys & 2 && f.menu === 3), 'Start did not open the menu, or Back did not resume');
+      break;
+    }
+    await b.waitFrames(first, 2);
+  }
+  await first.evaluate(() => { delete navigator.getGamepads; });
+});
+
 // Swaps that build groups and the right button removing them (the first
 // time by a two-finger tap), three times at most, then swaps that fill the board.
 step('a whole game is played to its end, removing the groups it makes', async (t) => {
@@ -323,7 +500,9 @@ step('a whole game is played to its end, removing the groups it makes', async (t
         click = (await trace(first)).find((f) => f.frame > frame.frame && f.right);
       }
       assert.deepStrictEqual(click && [click.x, click.y], anchors[group], 'the removal missed the group');
-      while ((await lastFrame(first)).phase !== PHASE.removing) await b.waitFrames(first, 1);
+      // A quick removal may come and go between two looks at the trace.
+      while (!(await trace(first)).some((f) => f.frame > frame.frame && f.phase === PHASE.removing))
+        await b.waitFrames(first, 1);
       assert.ok(await first.$eval('#keyboard', (button) => button.hidden), 'the keyboard button shows in play');
       removals++;
     }
@@ -419,6 +598,15 @@ step('QUIT ends the program; the page says so and offers to play again', async (
   await b.waitFor(first, () => window.vantor.stats && window.vantor.stats.presents > 0);
 });
 
+step('?--scaling=whole keeps whole factors, pixelated', async () => {
+  const page = await b.openPage(session, '?--scaling=whole&cmd=Q');
+  await b.startGame(page);
+  const rect = await canvasRect(page);
+  assert.deepStrictEqual([rect.left, rect.top, rect.width, rect.height], [10, 20, 1280, 960]);
+  assert.strictEqual(await page.$eval('#screen', (c) => getComputedStyle(c).imageRendering), 'pixelated');
+  await page.close();
+});
+
 step('without an audio worklet the mix plays through a script processor', async () => {
   const page = await session.browser.newPage();
   await page.evaluateOnNewDocument(() => {
@@ -495,7 +683,9 @@ step('on a touch screen the cover says Tap and leaves out keyboard hints', async
   await page.goto(session.url);
   await page.waitForSelector('#cover:not([hidden])');
   const words = await page.$eval('#cover', (cover) => cover.innerText.replace(/\s+/g, ' ').trim());
-  assert.strictEqual(words, 'VANTOR Tap to start Sound starts with your tap. Full screen: the button at the top right.');
+  assert.strictEqual(words, 'VANTOR Tap to start Sound starts with your tap. Full screen: the button at the top right. ' +
+    'With a gamepad: D-pad or stick moves the ring, A is the left button, B or X the right one, Start the menu, ' +
+    'the shoulder buttons the speed.');
   await page.close();
 });
 

@@ -23,7 +23,8 @@ function parseTrace(text) {
       cells.push({ state: parseInt(f[18][i * 2], 16), colour: Number(f[18][i * 2 + 1]) });
     return {
       frame: Number(f[0]), x: Number(f[1]), y: Number(f[2]), left: f[3] === '1', right: f[4] === '1',
-      keys: parseInt(f[5], 16), phase: Number(f[7]), score: Number(f[9]), pieces: Number(f[11]),
+      keys: parseInt(f[5], 16), menu: f[6] === '-' ? null : Number(f[6]), phase: Number(f[7]),
+      score: Number(f[9]), pieces: Number(f[11]),
       selected: Number(f[12]), cells,
     };
   });

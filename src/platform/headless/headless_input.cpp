@@ -10,7 +10,10 @@ namespace vantor::platform::headless {
 using Kind = ScriptEvent::Kind;
 
 namespace {
-bool isKey(Kind kind) { return kind == Kind::KeyDown || kind == Kind::KeyUp; }
+// The controller is read with the keyboard, so its changes count as key changes.
+bool isKey(Kind kind) {
+    return kind == Kind::KeyDown || kind == Kind::KeyUp || kind == Kind::Pad || kind == Kind::Stick;
+}
 }  // namespace
 
 HeadlessInput::HeadlessInput(World& world) : world_(world) {}
@@ -84,8 +87,16 @@ DeviceResult HeadlessInput::mouseState(MouseReading& reading) {
 }
 
 void HeadlessInput::applyKey(const ScriptEvent& ev) {
-    if (ev.kind == Kind::KeyDown) keys_[ev.a] = 0x80;
-    if (ev.kind == Kind::KeyUp) keys_[ev.a] = 0;
+    switch (ev.kind) {
+    case Kind::KeyDown: keys_[ev.a] = 0x80; break;
+    case Kind::KeyUp: keys_[ev.a] = 0; break;
+    case Kind::Pad: pad_.buttons = static_cast<uint16_t>(ev.a); break;
+    case Kind::Stick:
+        pad_.stickX = static_cast<int16_t>(ev.a);
+        pad_.stickY = static_cast<int16_t>(ev.b);
+        break;
+    default: break;
+    }
 }
 
 void HeadlessInput::catchUpKeys() {
@@ -103,6 +114,7 @@ void HeadlessInput::takeNextKeyChange() {
                              [](const ScriptEvent& ev) { return isKey(ev.kind); });
     if (next == events.end()) {
         std::memset(keys_, 0, sizeof keys_);
+        pad_ = GamepadState{};
         keyCursor_ = events.size();
         return;
     }
@@ -112,7 +124,8 @@ void HeadlessInput::takeNextKeyChange() {
 }
 
 bool HeadlessInput::anyKeyHeld() const {
-    return std::any_of(std::begin(keys_), std::end(keys_), [](uint8_t k) { return k != 0; });
+    bool padHeld = pad_.buttons || pad_.stickX || pad_.stickY;
+    return padHeld || std::any_of(std::begin(keys_), std::end(keys_), [](uint8_t k) { return k != 0; });
 }
 
 DeviceResult HeadlessInput::keyboardState(uint8_t keys[256]) {

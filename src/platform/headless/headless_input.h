@@ -7,7 +7,7 @@
 
 namespace vantor::platform::headless {
 
-// Keyboard and mouse as the input script says, frame by frame.
+// Keyboard, mouse and game controller as the input script says, frame by frame.
 //
 // The devices can be made to misbehave with these faults (VANTOR_FAIL or
 // setFault): "input", "keyboard", "mouse" fail creation; "keyboard-lost" and
@@ -26,6 +26,7 @@ public:
     DeviceResult mouseState(MouseReading& reading) override;
     DeviceResult acquireKeyboard() override;
     DeviceResult acquireMouse() override;
+    GamepadState gamepadState() override { return pad_; }
     void close() override {}
 
 private:
@@ -56,6 +57,7 @@ private:
 
     size_t keyCursor_ = 0;
     uint8_t keys_[256] = {};
+    GamepadState pad_;
     int64_t lastKeyFrame_ = -1;
     bool keyboardOnly_ = false;  // no mouse reading since the last keyboard reading
 };

@@ -29,6 +29,22 @@ bool button(const std::string& word, int& which) {
 
 Msg message(Message kind, uint32_t wParam = 0) { return Msg{kind, wParam}; }
 
+// The buttons a pad line names; false on a name it does not know.
+bool padButtons(std::istringstream& in, int& buttons) {
+    static const std::map<std::string, int> names = {
+        {"up", PadUp},   {"down", PadDown},   {"left", PadLeft},   {"right", PadRight},
+        {"a", PadA},     {"b", PadB},         {"x", PadX},         {"y", PadY},
+        {"start", PadStart}, {"back", PadBack}, {"lb", PadLeftShoulder}, {"rb", PadRightShoulder},
+    };
+    buttons = 0;
+    for (std::string word; in >> word;) {
+        auto it = names.find(word);
+        if (it == names.end()) return false;
+        buttons |= it->second;
+    }
+    return true;
+}
+
 // Parses the command part of one line into events (typing gives several).
 bool parseCommand(uint32_t frame, std::istringstream& in, const std::string& line,
                   std::vector<ScriptEvent>& out) {
@@ -53,6 +69,15 @@ bool parseCommand(uint32_t frame, std::istringstream& in, const std::string& lin
         ev.a = keyCode(w1);
         if (ev.a < 0) return false;
         ev.kind = command == "keydown" ? ScriptEvent::Kind::KeyDown : ScriptEvent::Kind::KeyUp;
+    } else if (command == "pad") {
+        if (!padButtons(in, ev.a)) return false;
+        ev.kind = ScriptEvent::Kind::Pad;
+    } else if (command == "stick") {
+        in >> w1 >> w2;
+        if (!number(w1, a) || !number(w2, b) || a < -32768 || a > 32767 || b < -32768 || b > 32767) return false;
+        ev.kind = ScriptEvent::Kind::Stick;
+        ev.a = static_cast<int>(a);
+        ev.b = static_cast<int>(b);
     } else if (command == "type") {
         size_t at = line.find("type") + 4;
         if (at < line.size() && line[at] == ' ') ++at;
@@ -89,7 +114,8 @@ int keyCode(const std::string& word) {
             {"tab", DIK_TAB},     {"enter", DIK_RETURN},  {"space", DIK_SPACE},
             {"f11", DIK_F11},     {"f12", DIK_F12},       {"minus", DIK_SUBTRACT},
             {"plus", DIK_ADD},    {"left", DIK_LEFT},     {"right", DIK_RIGHT},
-            {"up", DIK_UP},       {"down", DIK_DOWN},     {"lshift", DIK_LSHIFT},
+            {"up", DIK_UP},       {"down", DIK_DOWN},     {"delete", DIK_DELETE},
+            {"lshift", DIK_LSHIFT},
             {"rshift", DIK_RSHIFT}, {"lctrl", DIK_LCONTROL}, {"rctrl", DIK_RCONTROL},
             {"lalt", DIK_LMENU},  {"ralt", DIK_RMENU},
         };

@@ -18,6 +18,9 @@ namespace vantor::platform::headless {
 //   release left|right   a button goes up
 //   keydown KEY          a key goes down and stays held
 //   keyup KEY            it is let go
+//   pad [BUTTON...]      the game controller's buttons held from now on (none:
+//                        all let go): up down left right a b x y start back lb rb
+//   stick X Y            its left stick leans to (X, Y), -32768..32767, y downward
 //   type TEXT            the rest of the line is typed (UTF-8, as characters)
 //   char N               one character with code N is typed
 //   activate 0|1         the game loses or regains the foreground
@@ -25,13 +28,13 @@ namespace vantor::platform::headless {
 //   wmclose              another program asks the window to close
 // KEY is a DirectInput code (0x.. or decimal) or a name: a..z, digit0..digit9, esc,
 // f1..f12, space, tab, backspace, enter, plus, minus (the keypad's), left,
-// right, up, down, lshift, rshift, lctrl, rctrl, lalt, ralt.
+// right, up, down, delete, lshift, rshift, lctrl, rctrl, lalt, ralt.
 // When the game reads the keyboard again within one frame, with no mouse
-// reading in between, while a key is held (it waits for all keys up), the
-// script's next key change is taken early, as the player's time goes on;
-// with none left, every key is let go.
+// reading in between, while a key or a controller button is held (it waits
+// for all keys up), the script's next key or controller change is taken
+// early, as the player's time goes on; with none left, everything is let go.
 struct ScriptEvent {
-    enum class Kind { Mouse, Move, Press, Release, KeyDown, KeyUp, Message };
+    enum class Kind { Mouse, Move, Press, Release, KeyDown, KeyUp, Pad, Stick, Message };
     uint32_t frame = 0;
     Kind kind = Kind::Message;
     int a = 0;

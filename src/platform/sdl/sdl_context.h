@@ -12,8 +12,7 @@ namespace vantor::platform::sdl {
 // event hooks through which display and input see raw events first.
 struct Context {
     SDL_Window* window = nullptr;
-    SDL_Renderer* renderer = nullptr;
-    // Where the 640 x 480 picture lies in the window's drawable pixels.
+    // Where the 640 x 480 picture lies in the window's pixels.
     PictureRect viewport;
     std::vector<std::function<void(const SDL_Event&)>> eventHooks;
     // Takes every waiting event now: hooks see it, messages queue for the pump.

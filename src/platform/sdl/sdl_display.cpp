@@ -4,7 +4,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <iterator>
 
 #include "platform/picture_fit.h"
 #include "platform/platform.h"
@@ -34,23 +33,7 @@ void explainNoDisplay(const char* why) {
 
 }  // namespace
 
-void convertFrame(const uint8_t* indices, int pitch, const uint32_t colours[256], void* out,
-                  int outPitch) {
-    auto* dstRow = static_cast<uint8_t*>(out);
-    for (int y = 0; y < kHeight; ++y, indices += pitch, dstRow += outPitch) {
-        auto* dst = reinterpret_cast<uint32_t*>(dstRow);
-        for (int x = 0; x < kWidth; x += 4) {
-            dst[x] = colours[indices[x]];
-            dst[x + 1] = colours[indices[x + 1]];
-            dst[x + 2] = colours[indices[x + 2]];
-            dst[x + 3] = colours[indices[x + 3]];
-        }
-    }
-}
-
 SdlDisplay::SdlDisplay(Context& context) : context_(context) {
-    // All-zero components are opaque black, so the table matches rgb_ from the start.
-    std::fill(std::begin(colours_), std::end(colours_), 0xFF000000u);
     context_.eventHooks.push_back([this](const SDL_Event& event) { onEvent(event); });
 }
 
@@ -61,6 +44,13 @@ bool SdlDisplay::open(bool fullScreen) {
         explainNoDisplay("neither DISPLAY nor WAYLAND_DISPLAY is set");
         return false;
     }
+    // A software OpenGL (a virtual machine, a remote or virtual screen) makes
+    // SDL's accelerated window pixels several times slower than the X
+    // server's shared memory, and a hardware one gains little for a picture
+    // the processor draws; only a wait for the refresh needs SDL's renderer.
+    bool vsync = option("VANTOR_VSYNC") == "1";
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, vsync ? "1" : "0");
+    SDL_SetHint(SDL_HINT_RENDER_VSYNC, vsync ? "1" : "0");
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
         explainNoDisplay(SDL_GetError());
         return false;
@@ -71,6 +61,7 @@ bool SdlDisplay::open(bool fullScreen) {
         return false;
     }
     if (option("VANTOR_WINDOW") == "1") fullScreen = false;
+    scaling_ = scalingOption();
     scale_ = desktopScale();
     // A full-screen window starts out as large as the screen (see enterFullScreen).
     SDL_Rect place{int(SDL_WINDOWPOS_CENTERED), int(SDL_WINDOWPOS_CENTERED), kWidth * scale_,
@@ -80,14 +71,15 @@ bool SdlDisplay::open(bool fullScreen) {
     context_.window = SDL_CreateWindow(
         "TIDEWELL", place.x, place.y, place.w, place.h,
         SDL_WINDOW_RESIZABLE | (fullScreen ? SDL_WINDOW_FULLSCREEN_DESKTOP | SDL_WINDOW_MOUSE_GRABBED : 0));
-    if (!context_.window) {
+    if (!context_.window || !SDL_GetWindowSurface(context_.window)) {
         explainNoDisplay(SDL_GetError());
         return false;
     }
     setWindowIcon(context_.window);
     surface_.assign(kWidth * kHeight, 0);
     lost_ = false;
-    return makeRenderer();
+    wholeWindow_ = true;
+    return true;
 }
 
 // The window's scale: as asked, but never larger than the desktop holds.
@@ -95,36 +87,6 @@ int SdlDisplay::desktopScale() {
     SDL_Rect usable{0, 0, kWidth, kHeight};
     SDL_GetDisplayUsableBounds(0, &usable);
     return windowScale(usable.w, usable.h);
-}
-
-// The renderer and its one streaming texture, remade whole after a reset.
-bool SdlDisplay::makeRenderer() {
-    Uint32 flags = option("VANTOR_VSYNC") == "1" ? SDL_RENDERER_PRESENTVSYNC : 0;
-    SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "nearest");
-    context_.renderer = SDL_CreateRenderer(context_.window, -1, flags);
-    if (!context_.renderer) return false;
-    texture_ = SDL_CreateTexture(context_.renderer, SDL_PIXELFORMAT_ARGB8888,
-                                 SDL_TEXTUREACCESS_STREAMING, kWidth, kHeight);
-    if (!texture_) return false;
-    SDL_SetTextureScaleMode(texture_, SDL_ScaleModeNearest);
-    updateViewport();
-    return true;
-}
-
-void SdlDisplay::dropRenderer() {
-    if (texture_) SDL_DestroyTexture(texture_);
-    if (context_.renderer) SDL_DestroyRenderer(context_.renderer);
-    texture_ = nullptr;
-    context_.renderer = nullptr;
-}
-
-// Window managers differ in whether and when a size change is announced, so
-// every present asks for the output size and draws relative to all of it.
-void SdlDisplay::updateViewport() {
-    int w = 0, h = 0;
-    if (!context_.renderer || SDL_GetRendererOutputSize(context_.renderer, &w, &h) != 0) return;
-    context_.viewport = fitPicture(w, h);
-    SDL_RenderSetViewport(context_.renderer, nullptr);
 }
 
 void SdlDisplay::onEvent(const SDL_Event& event) {
@@ -137,8 +99,10 @@ void SdlDisplay::onEvent(const SDL_Event& event) {
     case SDL_WINDOWEVENT:
         // A still screen (a score table) must not sit in a corner until the next frame.
         if (event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED ||
-            event.window.event == SDL_WINDOWEVENT_EXPOSED)
+            event.window.event == SDL_WINDOWEVENT_EXPOSED) {
+            wholeWindow_ = true;
             showAgain();
+        }
         break;
     case SDL_RENDER_TARGETS_RESET:
     case SDL_RENDER_DEVICE_RESET: lost_ = true; break;
@@ -174,54 +138,85 @@ void SdlDisplay::leaveFullScreen() {
 }
 
 SurfaceResult SdlDisplay::lock(uint8_t*& pixels) {
-    if (lost_ || !texture_) return SurfaceResult::Lost;
+    if (lost_ || !context_.window) return SurfaceResult::Lost;
     pixels = surface_.data();
     return SurfaceResult::Ok;
 }
 
 void SdlDisplay::unlock() {
-    void* out = nullptr;
-    int outPitch = 0;
-    if (SDL_LockTexture(texture_, nullptr, &out, &outPitch) != 0) return;
-    convertFrame(surface_.data(), kWidth, colours_, out, outPitch);
-    SDL_UnlockTexture(texture_);
     shown_ = true;
     showAgain();
 }
 
-// The last frame, again, fitted to the window as it is now.
+// The last frame, again, fitted to the window as it is now. Window managers
+// differ in whether and when a size change is announced, so every present
+// asks for the window's pixels afresh.
 void SdlDisplay::showAgain() {
-    if (!shown_ || lost_ || !texture_) return;
-    updateViewport();
-    SDL_SetRenderDrawColor(context_.renderer, 0, 0, 0, 255);
-    SDL_RenderClear(context_.renderer);
-    const PictureRect& view = context_.viewport;
+    if (!shown_ || lost_ || !context_.window) return;
+    SDL_Surface* window = SDL_GetWindowSurface(context_.window);
+    if (!window) return;
+    PictureRect view = fitPicture(window->w, window->h, scaling_);
+    wholeWindow_ = wholeWindow_ || !(view == context_.viewport);
+    context_.viewport = view;
+    if (view.w < 1 || view.h < 1) return;
+    if (wholeWindow_) SDL_FillRect(window, nullptr, SDL_MapRGB(window->format, 0, 0, 0));
+    scaleInto(window);
     SDL_Rect place{view.x, view.y, view.w, view.h};
-    SDL_RenderCopy(context_.renderer, texture_, nullptr, &place);
-    SDL_RenderPresent(context_.renderer);
+    if (wholeWindow_)
+        SDL_UpdateWindowSurface(context_.window);
+    else
+        SDL_UpdateWindowSurfaceRects(context_.window, &place, 1);
+    wholeWindow_ = false;
+}
+
+// The scaler writes 32-bit pixels: into the window's own when they are,
+// else into a picture that SDL converts on the way.
+void SdlDisplay::scaleInto(SDL_Surface* window) {
+    const PictureRect& view = context_.viewport;
+    SDL_Surface* target = window;
+    if (window->format->BytesPerPixel != 4) {
+        if (!converted_ || converted_->w != view.w || converted_->h != view.h) {
+            SDL_FreeSurface(converted_);
+            converted_ = SDL_CreateRGBSurfaceWithFormat(0, view.w, view.h, 32, SDL_PIXELFORMAT_ARGB8888);
+            if (!converted_) return;
+        }
+        target = converted_;
+    }
+    mapColours(target->format);
+    scaler_.resize(view.w, view.h);
+    if (SDL_LockSurface(target) != 0) return;
+    auto* origin = static_cast<uint8_t*>(target->pixels);
+    if (target == window) origin += view.y * window->pitch + view.x * 4;
+    scaler_.scale(surface_.data(), kWidth, colours_, origin, target->pitch);
+    SDL_UnlockSurface(target);
+    SDL_Rect place{view.x, view.y, view.w, view.h};
+    if (target != window) SDL_BlitSurface(converted_, nullptr, window, &place);
+}
+
+void SdlDisplay::mapColours(const SDL_PixelFormat* format) {
+    if (coloursFormat_ == format->format) return;
+    coloursFormat_ = format->format;
+    for (int i = 0; i < 256; ++i) colours_[i] = SDL_MapRGB(format, rgb_[i * 3], rgb_[i * 3 + 1], rgb_[i * 3 + 2]);
 }
 
 bool SdlDisplay::restore() {
     if (!context_.window) return false;
-    shown_ = false;  // the new texture holds nothing yet
-    dropRenderer();
-    if (!makeRenderer()) return false;
     lost_ = false;
+    wholeWindow_ = true;
     return true;
 }
 
 void SdlDisplay::setEntries(const uint8_t rgb[768]) {
     if (std::memcmp(rgb_, rgb, sizeof rgb_) == 0) return;
     std::memcpy(rgb_, rgb, sizeof rgb_);
-    for (int i = 0; i < 256; ++i)
-        colours_[i] = 0xFF000000u | uint32_t(rgb[i * 3]) << 16 | uint32_t(rgb[i * 3 + 1]) << 8 |
-                      rgb[i * 3 + 2];
+    coloursFormat_ = 0;  // mapped again at the next present
 }
 
 void SdlDisplay::waitVerticalBlank() { SDL_Delay(1000 / 60); }
 
 void SdlDisplay::close() {
-    dropRenderer();
+    SDL_FreeSurface(converted_);
+    converted_ = nullptr;
     if (context_.window) SDL_DestroyWindow(context_.window);
     context_.window = nullptr;
 }

@@ -3,17 +3,15 @@
 #include <vector>
 
 #include "platform/display.h"
+#include "platform/picture_fit.h"
 #include "platform/sdl/sdl_context.h"
+#include "platform/sharp_scaler.h"
 
 namespace vantor::platform::sdl {
 
-// Turns 480 rows of 640 palette indices (pitch bytes apart) into 32-bit
-// pixels through a 256-entry colour table, rows outPitch bytes apart.
-void convertFrame(const uint8_t* indices, int pitch, const uint32_t colours[256], void* out,
-                  int outPitch);
-
-// The 8-bit primary surface shown through one streaming texture, full screen
-// at the desktop's resolution or in a window (Alt+Enter switches).
+// The 8-bit primary surface enlarged sharp straight into the window's own
+// pixels, full screen at the desktop's resolution or in a window that can be
+// resized and maximised (Alt+Enter switches).
 class SdlDisplay final : public Display {
 public:
     explicit SdlDisplay(Context& context);
@@ -31,22 +29,27 @@ public:
 
 private:
     int desktopScale();
-    bool makeRenderer();
     void showAgain();
-    void dropRenderer();
+    void scaleInto(SDL_Surface* window);
+    void mapColours(const SDL_PixelFormat* format);
     void onEvent(const SDL_Event& event);
     void toggleFullScreen();
     void enterFullScreen();
     void leaveFullScreen();
-    void updateViewport();
 
     Context& context_;
-    SDL_Texture* texture_ = nullptr;
     std::vector<uint8_t> surface_;
     uint8_t rgb_[768] = {};
+    // The palette in the window's pixel format.
     uint32_t colours_[256] = {};
+    uint32_t coloursFormat_ = 0;
+    SharpScaler scaler_;
+    Scaling scaling_ = Scaling::Fill;
+    // The picture enlarged, when the window's pixels are not 32-bit.
+    SDL_Surface* converted_ = nullptr;
     bool lost_ = false;
-    bool shown_ = false;  // the texture holds a frame
+    bool shown_ = false;  // the surface holds a frame
+    bool wholeWindow_ = true;  // the bars too need drawing and showing
     int scale_ = 1;
 };
 

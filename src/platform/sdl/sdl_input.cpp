@@ -59,11 +59,17 @@ SdlInput::SdlInput(Context& context) : context_(context) {
     context_.eventHooks.push_back([this](const SDL_Event& event) { onEvent(event); });
 }
 
+bool SdlInput::create() {
+    gamepad_.open();
+    return true;
+}
+
 bool SdlInput::focused() const {
     return context_.window && (SDL_GetWindowFlags(context_.window) & SDL_WINDOW_INPUT_FOCUS);
 }
 
 void SdlInput::onEvent(const SDL_Event& event) {
+    gamepad_.onEvent(event);
     switch (event.type) {
     case SDL_MOUSEBUTTONDOWN:
         if (event.button.button == SDL_BUTTON_LEFT) buttons_.press(0);
@@ -106,10 +112,7 @@ void SdlInput::readPosition(MouseReading& reading) {
     int x = 0, y = 0, windowW = 0, windowH = 0, pixelsW = 0, pixelsH = 0;
     SDL_GetMouseState(&x, &y);
     SDL_GetWindowSize(context_.window, &windowW, &windowH);
-    if (!context_.renderer || SDL_GetRendererOutputSize(context_.renderer, &pixelsW, &pixelsH) != 0) {
-        pixelsW = windowW;
-        pixelsH = windowH;
-    }
+    SDL_GetWindowSizeInPixels(context_.window, &pixelsW, &pixelsH);
     int64_t px = windowW > 0 ? int64_t{x} * pixelsW / windowW : x;
     int64_t py = windowH > 0 ? int64_t{y} * pixelsH / windowH : y;
     const PictureRect& view = context_.viewport;

@@ -9,7 +9,7 @@
 namespace vantor::platform::web {
 
 // The game in a browser page, on the page's own interfaces: canvas, Pointer
-// Events and keyboard, Web Audio, IndexedDB and Web Locks.
+// Events, keyboard and the Gamepad API, Web Audio, IndexedDB and Web Locks.
 class WebBackend final : public Backend {
 public:
     WebBackend();

@@ -14,7 +14,6 @@ WebDisplay::WebDisplay() : surface_(kWidth * kHeight, 0), shown_(kWidth * kHeigh
 bool WebDisplay::open(bool) { return vantor_canvas_open() != 0; }
 
 SurfaceResult WebDisplay::lock(uint8_t*& pixels) {
-    if (vantor_canvas_lost()) return SurfaceResult::Lost;
     pixels = surface_.data();
     return SurfaceResult::Ok;
 }
@@ -25,9 +24,9 @@ void WebDisplay::unlock() {
     vantor_canvas_show(shown_.data());
 }
 
-// The canvas keeps no picture of its own worth saving: once the browser gives
-// it back, the next present draws the whole frame.
-bool WebDisplay::restore() { return !vantor_canvas_lost(); }
+// The canvas keeps no picture of its own worth saving: the next present
+// draws the whole frame.
+bool WebDisplay::restore() { return true; }
 
 // Canvas pixels are bytes red, green, blue, alpha: one little-endian word.
 void WebDisplay::setEntries(const uint8_t rgb[768]) {

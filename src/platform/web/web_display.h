@@ -7,8 +7,9 @@
 namespace vantor::platform::web {
 
 // The 8-bit primary surface shown on the page's canvas: every unlock turns
-// it into RGBA pixels through the 256-entry colour table. The page scales
-// the canvas; the vertical blank is its next animation frame.
+// it into RGBA pixels through the 256-entry colour table. The page places
+// and enlarges the canvas as pageLayout says; the vertical blank is its
+// next animation frame.
 class WebDisplay final : public Display {
 public:
     WebDisplay();

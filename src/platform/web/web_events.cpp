@@ -1,7 +1,11 @@
 // What the page calls: its events, and its sound output's pulls.
 #include <emscripten.h>
 
+#include <algorithm>
+#include <iterator>
+
 #include "common/cp1251.h"
+#include "platform/picture_fit.h"
 #include "platform/web/web_backend.h"
 #include "platform/web/web_keys.h"
 
@@ -40,16 +44,30 @@ EMSCRIPTEN_KEEPALIVE void vantor_web_text(const char* utf8) {
 }
 
 EMSCRIPTEN_KEEPALIVE void vantor_web_pointer(int phase, int kind, int id, int buttons, double x, double y,
-                                             double shownWidth, double shownHeight, double time) {
+                                             double pixelRatio, double time) {
     WebBackend* web = backend();
     if (!web || phase < 0 || phase > 3 || kind < 0 || kind > 2) return;
     PointerEvent event{static_cast<PointerEvent::Phase>(phase), static_cast<PointerEvent::Kind>(kind),
-                       id, buttons, x, y, shownWidth, shownHeight, time};
+                       id, buttons, x, y, pixelRatio, time};
     web->input().pointer(event);
 }
 
 EMSCRIPTEN_KEEPALIVE void vantor_web_activate(int active) {
     if (WebBackend* web = backend()) web->activate(active != 0);
+}
+
+// Where the canvas goes in a viewport of this many CSS pixels: x, y, width
+// and height of the picture in device pixels, the canvas's own width and
+// height, whether it is shown smooth, whether the viewport is portrait.
+EMSCRIPTEN_KEEPALIVE const int* vantor_web_layout(double cssWidth, double cssHeight, double pixelRatio) {
+    static int placed[8];
+    vantor::platform::PageLayout layout =
+        vantor::platform::pageLayout(cssWidth, cssHeight, pixelRatio, vantor::platform::scalingOption());
+    if (WebBackend* web = backend()) web->input().setPicture(layout.picture);
+    const vantor::platform::PictureRect& p = layout.picture;
+    int values[8] = {p.x, p.y, p.w, p.h, layout.canvasWidth, layout.canvasHeight, layout.smooth, layout.portrait};
+    std::copy(std::begin(values), std::end(values), placed);
+    return placed;
 }
 
 // n samples of the mix for the sound output, or null: ask again later.

@@ -12,17 +12,19 @@ constexpr int kLeft = 0;
 constexpr int kRight = 1;
 
 // The page's numbers may be anything; the game clamps what lies off the picture.
-int32_t pictureCoordinate(double at, double shown, int size) {
-    double picture = shown > 0 ? std::floor(at * size / shown) : 0;
-    if (!std::isfinite(picture)) return 0;
-    return static_cast<int32_t>(std::clamp(picture, -65536.0, 65536.0));
+int64_t devicePixel(double at, double ratio) {
+    double pixel = std::floor(at * ratio);
+    return std::isfinite(pixel) ? static_cast<int64_t>(std::clamp(pixel, -1e7, 1e7)) : 0;
 }
 
 }  // namespace
 
 WebInput::WebInput(std::function<double()> now, std::function<void()> yieldToPage,
-                   std::function<void(bool)> offerKeyboard)
-    : now_(std::move(now)), yieldToPage_(std::move(yieldToPage)), offerKeyboard_(std::move(offerKeyboard)) {}
+                   std::function<void(bool)> offerKeyboard, std::function<GamepadState()> gamepads)
+    : now_(std::move(now)),
+      yieldToPage_(std::move(yieldToPage)),
+      offerKeyboard_(std::move(offerKeyboard)),
+      gamepads_(std::move(gamepads)) {}
 
 void WebInput::key(uint8_t code, bool down) {
     if (code == 0 || !focused_) return;
@@ -43,8 +45,8 @@ void WebInput::pointer(const PointerEvent& event) {
 
 void WebInput::place(const PointerEvent& event) {
     placed_ = true;
-    x_ = pictureCoordinate(event.x, event.shownWidth, 640);
-    y_ = pictureCoordinate(event.y, event.shownHeight, 480);
+    x_ = picture_.pictureX(devicePixel(event.x, event.pixelRatio));
+    y_ = picture_.pictureY(devicePixel(event.y, event.pixelRatio));
 }
 
 // Chorded presses arrive as moves, so the held buttons come from the bits.

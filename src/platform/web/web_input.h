@@ -3,14 +3,15 @@
 #include <functional>
 
 #include "platform/input.h"
+#include "platform/picture_fit.h"
 #include "platform/tap_latch.h"
 #include "platform/web/touch_gestures.h"
 
 namespace vantor::platform::web {
 
-// One Pointer Events event, as the page hands it on: where on the picture
-// it happened, in page pixels from the picture's top left corner, and how
-// large the picture is shown.
+// One Pointer Events event, as the page hands it on: where it happened, in
+// page (CSS) pixels from the viewport's top left corner, and how many device
+// pixels a page pixel holds.
 struct PointerEvent {
     enum class Phase { Down, Move, Up, Cancel };
     enum class Kind { Mouse, Pen, Touch };
@@ -20,8 +21,7 @@ struct PointerEvent {
     int buttons = 0;  // the PointerEvent.buttons bits: 1 primary, 2 secondary
     double x = 0;
     double y = 0;
-    double shownWidth = 640;
-    double shownHeight = 480;
+    double pixelRatio = 1;
     double time = 0;
 };
 
@@ -36,11 +36,14 @@ public:
     // now: the page's clock in milliseconds. yieldToPage: lets the page
     // deliver waiting events (the game may wait for keys without a frame).
     // offerKeyboard: tells the page whether to offer its on-screen keyboard.
+    // gamepads: the page's gamepads as they are now.
     WebInput(std::function<double()> now, std::function<void()> yieldToPage,
-             std::function<void(bool)> offerKeyboard);
+             std::function<void(bool)> offerKeyboard, std::function<GamepadState()> gamepads = nullptr);
 
     void key(uint8_t code, bool down);
     void pointer(const PointerEvent& event);
+    // Where the page shows the picture, in the viewport's device pixels.
+    void setPicture(const PictureRect& picture) { picture_ = picture; }
     // Losing the focus lets go of every key and button.
     void setFocused(bool focused);
 
@@ -52,6 +55,7 @@ public:
     DeviceResult acquireKeyboard() override;
     DeviceResult acquireMouse() override;
     void typingName(bool on) override { offerKeyboard_(on); }
+    GamepadState gamepadState() override { return gamepads_ ? gamepads_() : GamepadState{}; }
     void close() override {}
 
 private:
@@ -64,12 +68,14 @@ private:
     std::function<double()> now_;
     std::function<void()> yieldToPage_;
     std::function<void(bool)> offerKeyboard_;
+    std::function<GamepadState()> gamepads_;
     bool focused_ = false;
 
     uint8_t held_[256] = {};
     TapLatch<256> keyTaps_;
     bool keyboardOnly_ = false;  // no mouse reading since the last keyboard reading
 
+    PictureRect picture_;
     bool placed_ = false;  // the pointer has been over the page
     int32_t x_ = 0;
     int32_t y_ = 0;

@@ -18,12 +18,14 @@ void vantor_page_message_box(const char* caption, const char* text);
 void vantor_page_listen(int on);
 // Offers the on-screen keyboard (a name is being typed) or takes it away.
 void vantor_page_offer_keyboard(int on);
+// Reads the connected gamepads afresh: up to most snapshots, each laid out
+// as GamepadSnapshot::kNumbers numbers; how many were written.
+int vantor_page_gamepads(double* numbers, int most);
 
-// Whether the page's canvas can be drawn on.
+// Whether the page's canvas can be drawn on; places it for the viewport.
 int vantor_canvas_open();
-// Whether the canvas lost its contents to the graphics device.
-int vantor_canvas_lost();
-// Shows 640 x 480 RGBA pixels.
+// Shows 640 x 480 RGBA pixels (the canvas keeps no picture of its own: each
+// frame is drawn whole).
 void vantor_canvas_show(const uint32_t* rgba);
 // Waits for the page's next animation frame.
 void vantor_canvas_wait_frame();

@@ -3,7 +3,6 @@
 #include <dwmapi.h>
 
 #include <algorithm>
-#include <cstring>
 
 #include "platform/platform.h"
 
@@ -28,13 +27,6 @@ void fillBlack(HDC target, int left, int top, int right, int bottom) {
 }  // namespace
 
 Win32Display::Win32Display(Context& context) : context_(context) {
-    info_.header.biSize = sizeof info_.header;
-    info_.header.biWidth = kWidth;
-    info_.header.biHeight = -kHeight;  // top row first, as the game's rows run
-    info_.header.biPlanes = 1;
-    info_.header.biBitCount = 8;
-    info_.header.biCompression = BI_RGB;
-    info_.header.biClrUsed = 256;
     context_.hooks.push_back([this](UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
         return onMessage(message, wParam, lParam, result);
     });
@@ -48,15 +40,9 @@ bool Win32Display::open(bool fullScreen) {
     RECT work{0, 0, kWidth, kHeight};
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
     scale_ = windowScale(work.right - work.left, work.bottom - work.top);
+    scaling_ = scalingOption();
     vsync_ = option("VANTOR_VSYNC") == "1";
-    void* bits = nullptr;
-    section_ = CreateDIBSection(nullptr, reinterpret_cast<BITMAPINFO*>(&info_), DIB_RGB_COLORS, &bits,
-                                nullptr, 0);
-    if (!section_) return false;
-    bits_ = static_cast<uint8_t*>(bits);
-    std::memset(bits_, 0, kWidth * kHeight);
-    sectionDc_ = CreateCompatibleDC(nullptr);
-    SelectObject(sectionDc_, section_);
+    surface_.assign(kWidth * kHeight, 0);
     if (fullScreen)
         enterFullScreen();
     else
@@ -73,7 +59,7 @@ bool Win32Display::onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT
         if (fullScreen_) enterFullScreen();
         return false;
     case WM_SYSKEYDOWN:
-        if (!altEnterPressed(wParam, lParam) || !bits_) return false;
+        if (!altEnterPressed(wParam, lParam) || surface_.empty()) return false;
         if (fullScreen_)
             leaveFullScreen();
         else
@@ -86,7 +72,7 @@ bool Win32Display::onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT
 void Win32Display::updateViewport() {
     RECT client{};
     if (context_.window && GetClientRect(context_.window, &client))
-        context_.viewport = fitPicture(client.right, client.bottom);
+        context_.viewport = fitPicture(client.right, client.bottom, scaling_);
 }
 
 // A borderless window over the whole monitor the window is on.
@@ -121,13 +107,13 @@ void Win32Display::leaveFullScreen() {
 }
 
 SurfaceResult Win32Display::lock(uint8_t*& pixels) {
-    if (!bits_) return SurfaceResult::Failed;
-    pixels = bits_;
+    if (surface_.empty()) return SurfaceResult::Failed;
+    pixels = surface_.data();
     return SurfaceResult::Ok;
 }
 
 void Win32Display::unlock() {
-    if (!context_.window || !bits_) return;
+    if (!context_.window || surface_.empty()) return;
     HDC target = GetDC(context_.window);
     show(target);
     ReleaseDC(context_.window, target);
@@ -138,17 +124,50 @@ void Win32Display::unlock() {
 void Win32Display::repaint() {
     PAINTSTRUCT paint;
     HDC target = BeginPaint(context_.window, &paint);
-    if (bits_) show(target);
+    if (!surface_.empty()) show(target);
     EndPaint(context_.window, &paint);
+}
+
+// A 32-bit DIB section, top row first, as large as the picture is shown.
+bool Win32Display::fitSection() {
+    const PictureRect& view = context_.viewport;
+    if (section_ && scaler_.width() == view.w && scaler_.height() == view.h) return true;
+    dropSection();
+    if (view.w < 1 || view.h < 1) return false;
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = view.w;
+    info.bmiHeader.biHeight = -view.h;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    section_ = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    if (!section_) return false;
+    bits_ = static_cast<uint32_t*>(bits);
+    sectionDc_ = CreateCompatibleDC(nullptr);
+    SelectObject(sectionDc_, section_);
+    scaler_.resize(view.w, view.h);
+    return true;
+}
+
+void Win32Display::dropSection() {
+    if (sectionDc_) DeleteDC(sectionDc_);
+    if (section_) DeleteObject(section_);
+    sectionDc_ = nullptr;
+    section_ = nullptr;
+    bits_ = nullptr;
 }
 
 void Win32Display::show(HDC target) {
     RECT client{};
     GetClientRect(context_.window, &client);
     const PictureRect& view = context_.viewport;
-    SetStretchBltMode(target, COLORONCOLOR);
-    StretchDIBits(target, view.x, view.y, view.w, view.h, 0, 0, kWidth, kHeight, bits_,
-                  reinterpret_cast<const BITMAPINFO*>(&info_), DIB_RGB_COLORS, SRCCOPY);
+    if (fitSection()) {
+        GdiFlush();  // GDI may still be reading the last frame's pixels
+        scaler_.scale(surface_.data(), kWidth, colours_, bits_, view.w * 4);
+        BitBlt(target, view.x, view.y, view.w, view.h, sectionDc_, 0, 0, SRCCOPY);
+    }
     fillBlack(target, 0, 0, client.right, view.y);
     fillBlack(target, 0, view.y + view.h, client.right, client.bottom);
     fillBlack(target, 0, view.y, view.x, view.y + view.h);
@@ -157,18 +176,14 @@ void Win32Display::show(HDC target) {
 
 void Win32Display::setEntries(const uint8_t rgb[768]) {
     for (int i = 0; i < 256; ++i)
-        info_.colours[i] = RGBQUAD{rgb[i * 3 + 2], rgb[i * 3 + 1], rgb[i * 3], 0};
-    if (sectionDc_) SetDIBColorTable(sectionDc_, 0, 256, info_.colours);
+        colours_[i] = uint32_t(rgb[i * 3]) << 16 | uint32_t(rgb[i * 3 + 1]) << 8 | rgb[i * 3 + 2];
 }
 
 void Win32Display::waitVerticalBlank() { Sleep(1000 / 60); }
 
 void Win32Display::close() {
-    if (sectionDc_) DeleteDC(sectionDc_);
-    if (section_) DeleteObject(section_);
-    sectionDc_ = nullptr;
-    section_ = nullptr;
-    bits_ = nullptr;
+    dropSection();
+    surface_.clear();
 }
 
 }  // namespace vantor::platform::win32

@@ -1,16 +1,20 @@
 #pragma once
 #include <cstdint>
+#include <vector>
 
 #include "platform/display.h"
+#include "platform/picture_fit.h"
+#include "platform/sharp_scaler.h"
 #include "platform/win32/win32_context.h"
 
 namespace vantor::platform::win32 {
 
-// The primary surface is an 8-bit DIB section whose colour table follows the
-// game palette, shown with StretchDIBits at the largest whole factor that
-// fits the window. Full screen is a borderless window over the monitor;
-// Alt+Enter switches to a framed window (VANTOR_SCALE times the picture) and
-// back. VANTOR_VSYNC=1 waits for the compositor's refresh after each frame.
+// The primary surface is 640 x 480 palette indices, enlarged sharp into a
+// 32-bit DIB section as large as the picture is shown and copied to the
+// window as it is. Full screen is a borderless window over the monitor;
+// Alt+Enter switches to a framed window (VANTOR_SCALE times the picture),
+// which can be resized and maximised, and back. VANTOR_VSYNC=1 waits for the
+// compositor's refresh after each frame.
 class Win32Display final : public Display {
 public:
     explicit Win32Display(Context& context);
@@ -20,7 +24,7 @@ public:
     int pitch() override { return 640; }
     SurfaceResult lock(uint8_t*& pixels) override;
     void unlock() override;
-    bool restore() override { return bits_ != nullptr; }
+    bool restore() override { return !surface_.empty(); }
     SurfaceResult attachPalette() override { return SurfaceResult::Ok; }
     void setEntries(const uint8_t rgb[768]) override;
     void waitVerticalBlank() override;
@@ -29,23 +33,23 @@ public:
     bool fullScreen() const { return fullScreen_; }
 
 private:
-    struct Header {
-        BITMAPINFOHEADER header;
-        RGBQUAD colours[256];
-    };
-
     bool onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
     void show(HDC target);
+    bool fitSection();
+    void dropSection();
     void repaint();
     void updateViewport();
     void enterFullScreen();
     void leaveFullScreen();
 
     Context& context_;
-    Header info_{};
+    std::vector<uint8_t> surface_;
+    uint32_t colours_[256] = {};  // as the DIB holds them: blue, green, red, unused
+    SharpScaler scaler_;
+    Scaling scaling_ = Scaling::Fill;
     HBITMAP section_ = nullptr;
     HDC sectionDc_ = nullptr;
-    uint8_t* bits_ = nullptr;
+    uint32_t* bits_ = nullptr;
     bool fullScreen_ = false;
     bool vsync_ = false;
     int scale_ = 1;

@@ -4,6 +4,7 @@
 #include "platform/input.h"
 #include "platform/tap_latch.h"
 #include "platform/win32/win32_context.h"
+#include "platform/win32/win32_gamepad.h"
 
 namespace vantor::platform::win32 {
 
@@ -14,7 +15,8 @@ uint8_t keyCodeOf(WPARAM virtualKey, LPARAM lParam);
 // Keyboard and mouse from the window's messages: keys by scan code, the
 // pointer's absolute place over the picture (the window captures the mouse
 // while a button is down), presses let go within one frame still read once.
-// Both belong to the game only while it is the active program.
+// Both belong to the game only while it is the active program. Game
+// controllers through XInput, where the system has it.
 class Win32Input final : public Input {
 public:
     explicit Win32Input(Context& context);
@@ -26,6 +28,7 @@ public:
     DeviceResult mouseState(MouseReading& reading) override;
     DeviceResult acquireKeyboard() override;
     DeviceResult acquireMouse() override;
+    GamepadState gamepadState() override { return gamepad_.read(GetTickCount()); }
     void close() override {}
 
 private:
@@ -40,6 +43,7 @@ private:
     bool buttons_[2] = {false, false};
     TapLatch<2> buttonTaps_;
     int x_ = 0, y_ = 0;  // client coordinates of the pointer
+    Win32Gamepad gamepad_;
 };
 
 }  // namespace vantor::platform::win32
