@@ -31,7 +31,7 @@ fail() {
 }
 
 build() {
-    VANTOR_SETUP_EXTRA="mingw-w64 libz-mingw-w64-dev googletest wine64 xvfb xauth xdotool imagemagick zip" \
+    VANTOR_SETUP_EXTRA="mingw-w64 libz-mingw-w64-dev googletest wine64 xvfb xauth xdotool imagemagick zip unzip" \
         scripts/setup.sh
     # The data files and the icon come from the native art tool.
     cmake -S . -B build -DVANTOR_WERROR=ON >/dev/null
@@ -40,7 +40,7 @@ build() {
         -DVANTOR_BENCH=OFF -DVANTOR_NATIVE_BUILD="$root/build" >/dev/null
     cmake --build build-win -j"$jobs"
     rm -f build-win/vantor-windows-x64.zip
-    (cd build-win && zip -q -9 -X vantor-windows-x64.zip vantor.exe DATA30.RES kelvo.res)
+    (cd build-win && zip -q -9 -X vantor-windows-x64.zip vantor.exe DATA30.RES kelvo.res README.txt)
     ls -l build-win/vantor.exe build-win/vantor-windows-x64.zip
 }
 
@@ -99,6 +99,93 @@ replay() {
     cmp native.txt windows.txt || fail "replay $seed: the Windows trace differs from the native one"
     echo "replay $seed: $lines play frames, the same on both"
     cd "$root"
+}
+
+# The zip unpacked into folders named in other scripts, started from yet
+# another such folder as a shortcut or launcher would: it records a game and
+# stores the score in its own folder (input script, snapshots, sound and
+# trace named there too), and the recording's replay, with the scores left
+# to their default place, gives the native trace.
+other_scripts() {
+    local base="$root/build-win/folders" roaming name
+    roaming="$WINEPREFIX/drive_c/users/$(id -un)/AppData/Roaming/Vantor"
+    rm -rf "$base" && mkdir -p "$base/Запуск 启动" && cd "$base/Запуск 启动"
+    # Wine reads names, arguments and the environment in the locale's encoding.
+    export LC_ALL=C.UTF-8 VANTOR_BACKEND=headless VANTOR_FRAMES=6000
+    for name in "Игры и Ёлки" "Games Ёж" "Games 游戏"; do
+        local dir="$base/$name" win="Z:$base/$name"
+        unzip -q "$root/build-win/vantor-windows-x64.zip" -d "$dir"
+        click_script 1 6000 >"$dir/щелчки.txt"
+        grep ' char ' "$dir/щелчки.txt" >"$dir/клавиши.txt"
+        rm -f DATA32.RES "$roaming/HIGH30"
+        VANTOR_HOME="$win/" VANTOR_INPUT="$win/щелчки.txt" VANTOR_SNAPSHOTS="$win/снимки" \
+            VANTOR_SNAPSHOT_AT=100,3000 VANTOR_WAV="$win/звук.wav" \
+            "$wine" "$dir/vantor.exe" "ЖАВОРОНОК" 2>/dev/null || fail "$name: the game ended badly"
+        [ -s DATA32.RES ] || fail "$name: no recording in the folder started from"
+        [ -s "$dir/HIGH30" ] && [ $(($(stat -c %s "$dir/HIGH30") % 40)) -eq 0 ] ||
+            fail "$name: no score stored in the game's folder"
+        [ "$(ls "$dir/снимки" | wc -l)" -eq 2 ] && [ -s "$dir/звук.wav" ] ||
+            fail "$name: snapshots or sound missing"
+        VANTOR_INPUT="$win/клавиши.txt" VANTOR_TRACE="$win/след.txt" \
+            "$wine" "$dir/vantor.exe" 3 2>/dev/null || fail "$name: the replay ended badly"
+        [ -s "$roaming/HIGH30" ] || fail "$name: the replay stored no score in %APPDATA%\\Vantor"
+        VANTOR_HOME="$base/" VANTOR_INPUT="$dir/клавиши.txt" VANTOR_TRACE=native.txt \
+            "$root/build/vantor" 3 2>/dev/null
+        cmp native.txt "$dir/след.txt" || fail "$name: the Windows trace differs from the native one"
+        rm native.txt
+        [ ! -e HIGH30 ] || fail "$name: a score was stored in the folder started from"
+        echo "$name: recorded, stored a score, replayed $(wc -l <"$dir/след.txt") play frames as natively"
+    done
+    unset LC_ALL VANTOR_BACKEND VANTOR_FRAMES
+    cd "$root"
+}
+
+# A score that cannot be stored, as a player of the Windows build meets it:
+# one box names the file and the reason, the file keeps what it held and
+# nothing is left beside it. Wine, run as the superuser, writes through
+# permissions, so the read-only folders are made immutable instead.
+unstored_scores() {
+    local base="$root/build-win/unstored" case
+    rm -rf "$base" && mkdir -p "$base" && cd "$base"
+    click_script 1 6000 >clicks.txt
+    { printf 'KEPT' && head -c 32 /dev/zero && printf 'F\0\0\0'; } >kept
+    for case in file folder empty-folder; do
+        local home="$base/$case" said boxes
+        mkdir "$home"
+        [ "$case" = empty-folder ] || cp kept "$home/HIGH30"
+        if [ "$case" = file ]; then
+            chmod 444 "$home/HIGH30"
+        elif ! chattr +i "$home" 2>/dev/null; then
+            echo "unstored scores, $case: skipped, this file system has no immutable folders"
+            continue
+        fi
+        said=$(VANTOR_HOME="Z:$home/" VANTOR_BACKEND=headless VANTOR_FRAMES=6000 VANTOR_INPUT=clicks.txt \
+            "$wine" "$root/build-win/vantor.exe" 2>&1 >/dev/null | tr -d '\r') || true
+        chattr -i "$home" 2>/dev/null || true
+        boxes=$(grep -c "^message box: ERROR!: Can't store the score in Z:$home/HIGH30: .*[^.]\.$" <<<"$said" || true)
+        [ "$boxes" -eq 1 ] || fail "unstored scores, $case: $boxes boxes for one game: $said"
+        if [ "$case" = empty-folder ]; then
+            [ -z "$(ls -A "$home")" ] || fail "unstored scores, $case: files were left: $(ls -A "$home")"
+        else
+            cmp -s kept "$home/HIGH30" || fail "unstored scores, $case: HIGH30 changed"
+            [ "$(ls -A "$home")" = HIGH30 ] || fail "unstored scores, $case: files were left: $(ls -A "$home")"
+        fi
+        echo "unstored scores, $case: $(grep "^message box" <<<"$said" | cut -c 14-)"
+    done
+    cd "$root"
+}
+
+# The switches as a player of the Windows build meets them: the zip holds
+# the guide, and a mistyped switch is answered in a box, not only on the
+# invisible stderr.
+switches() {
+    unzip -Z1 build-win/vantor-windows-x64.zip | grep -qx README.txt || fail "the zip holds no README.txt"
+    local status=0 said
+    said=$(VANTOR_BACKEND=headless "$wine" build-win/vantor.exe --widnow 2>&1 >/dev/null) || status=$?
+    [ "$status" -eq 2 ] || fail "an unknown switch ended with status $status"
+    grep -q "^message box: ERROR!: --widnow is not an option" <<<"$said" &&
+        grep -q "^Options: .* --window " <<<"$said" || fail "an unknown switch showed no box with the usage: $said"
+    echo "switches: the zip holds README.txt; an unknown switch shows the usage in a box"
 }
 
 # Starts the window under wine on a virtual screen, clicks through to the
@@ -229,6 +316,9 @@ test)
     wine_settle
     replay 1
     replay 2
+    other_scripts
+    unstored_scores
+    switches
     smoke
     ;;
 bench)

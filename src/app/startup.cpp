@@ -1,6 +1,7 @@
 #include "app/startup.h"
 
-#include <cstring>
+#include <string>
+#include <string_view>
 
 #include "app/command_line.h"
 #include "app/frame_pump.h"
@@ -22,8 +23,17 @@ constexpr char kError[] = "ERROR!";
 // launchers can tell it from a normal end.
 constexpr int kStartupFailed = 1;
 
-int fail(const char* text) {
-    platform::system().messageBox(kError, text);
+// The room the original gave an installation path.
+constexpr size_t kMostPathCharacters = 260;
+
+size_t characterCount(std::string_view utf8) {
+    size_t count = 0;
+    for (size_t i = 0; i < utf8.size(); ++count) decodeUtf8(utf8, i);
+    return count;
+}
+
+int fail(const std::string& text) {
+    platform::system().messageBox(kError, text.c_str());
     return kStartupFailed;
 }
 
@@ -56,8 +66,8 @@ int runProgram(const std::string& commandLine) {
     soundDevice.init();
     cdAudio.open();
     applyCommandLine(commandLine);
-    if (!loadData30()) {
-        return fail("Can't initialise resources");
+    if (std::string problem; !loadData30(&problem)) {
+        return fail("Can't initialise resources\n" + problem);
     }
     frameDelay = 35;
     RunGameFlow();
@@ -71,16 +81,14 @@ void ReadInstallPath() {
     std::string key = "SOFTWARE\\Kelvo Plaix\\";
     key += "Tidewell";
     if (!startup.qStartMode) key += "-Vantor";
-    char value[sizeof startup.installPath] = {};
-    if (platform::system().queryRegistry(key, "", value, sizeof value))
-        std::memcpy(startup.installPath, value, sizeof value);
-    else
-        std::strcpy(startup.installPath, ".\\");
+    std::string value;
+    bool found = platform::system().queryRegistry(key, "", value);
+    startup.installPath = found && characterCount(value) <= kMostPathCharacters ? value : ".\\";
 }
 
 std::string installedFilePath(const char* name) {
     ReadInstallPath();
-    std::string path = cp1251ToUtf8(startup.installPath);
+    std::string path = startup.installPath;
     for (char& c : path)
         if (c == '\\') c = '/';
     // Installers forget the trailing separator; the name must not run into the folder's.

@@ -8,7 +8,7 @@ namespace vantor {
 struct StartupState {
     bool qStartMode = false;
     char exitCommand[15] = "TIDEWELL.EXE P";
-    char installPath[261] = ".\\";
+    std::string installPath = ".\\";  // UTF-8
 };
 
 inline StartupState startup;
@@ -24,7 +24,8 @@ inline constexpr char kRecordingWord[] = "\xC6\xC0\xC2\xCE\xD0\xCE\xCD\xCE\xCA";
 // Returns the process exit code.
 int runProgram(const std::string& commandLine);
 
-// Fills startup.installPath from the registry (".\" when it has none).
+// Fills startup.installPath from the registry (".\" when it has none or
+// its value is longer than 260 characters).
 void ReadInstallPath();
 
 // HIGH30's path: the install path, read afresh, with a Windows ".\" prefix

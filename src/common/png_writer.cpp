@@ -2,9 +2,9 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdio>
-#include <memory>
 #include <vector>
+
+#include "common/utf8_file.h"
 
 // Builds without zlib (the browser's) store the pixels uncompressed: PNG
 // readers take stored deflate blocks like any other.
@@ -98,9 +98,7 @@ bool writePng(const std::string& path, int width, int height, uint8_t colourType
     appendChunk(file, "IDAT", packed.data(), packed.size());
     appendChunk(file, "IEND", nullptr, 0);
 
-    std::unique_ptr<FILE, int (*)(FILE*)> f(std::fopen(path.c_str(), "wb"), &std::fclose);
-    if (!f) return false;
-    return std::fwrite(file.data(), 1, file.size(), f.get()) == file.size();
+    return writeWholeFile(path, file.data(), file.size());
 }
 
 std::vector<uint8_t> filterRows(int rowBytes, int height, int pitch, const uint8_t* pixels) {

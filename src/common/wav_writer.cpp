@@ -1,8 +1,7 @@
 #include "common/wav_writer.h"
 
-#include <cstdio>
-
 #include "common/little_endian.h"
+#include "common/utf8_file.h"
 
 namespace vantor {
 namespace {
@@ -31,10 +30,7 @@ bool writeWav(const std::string& path, const std::vector<uint8_t>& samples) {
     appendU32(file, size);
     file.insert(file.end(), samples.begin(), samples.end());
     if (size % 2) file.push_back(0);  // chunks are padded to even length
-    FILE* out = std::fopen(path.c_str(), "wb");
-    if (!out) return false;
-    bool ok = std::fwrite(file.data(), 1, file.size(), out) == file.size();
-    return std::fclose(out) == 0 && ok;
+    return writeWholeFile(path, file.data(), file.size());
 }
 
 }  // namespace vantor

@@ -1,11 +1,14 @@
 #include "game/play_trace.h"
 
-#include <cstdlib>
+#include <algorithm>
+#include <cstdio>
 
 #include "common/random.h"
+#include "common/utf8_file.h"
 #include "game/board.h"
 #include "game/play_screen.h"
 #include "input/input_devices.h"
+#include "platform/platform.h"
 
 namespace vantor {
 namespace {
@@ -28,19 +31,20 @@ bool PlayTrace::open(const std::string& path) {
     close();
     checkedEnvironment_ = true;
     calls_ = 0;
-    file_ = std::fopen(path.c_str(), "ab");
-    return file_ != nullptr;
+    file_.open(utf8Path(path), std::ios::binary | std::ios::app);
+    return file_.is_open();
 }
 
 void PlayTrace::close() {
-    if (file_) std::fclose(file_);
-    file_ = nullptr;
+    if (file_.is_open()) file_.close();
+    file_.clear();
 }
 
 void PlayTrace::beginFrame() {
     if (!checkedEnvironment_) {
         checkedEnvironment_ = true;
-        if (const char* path = std::getenv("VANTOR_TRACE"); path && *path) file_ = std::fopen(path, "ab");
+        if (std::string path = platform::option("VANTOR_TRACE"); !path.empty())
+            file_.open(utf8Path(path), std::ios::binary | std::ios::app);
     }
     const MouseState& mouse = inputDevices.mouse;
     mouseX_ = mouse.x;
@@ -52,7 +56,7 @@ void PlayTrace::beginFrame() {
 
 void PlayTrace::endFrame(int menuResult) {
     uint64_t n = calls_++;
-    if (!file_) return;
+    if (!file_.is_open()) return;
     char menu[16] = "-";
     if (menuResult != kNoMenu) std::snprintf(menu, sizeof menu, "%d", menuResult);
     char cellText[kCells * 2 + 1];
@@ -62,12 +66,14 @@ void PlayTrace::endFrame(int menuResult) {
         cellText[i * 2 + 1] = static_cast<char>('0' + board.cells[i].colour);
     }
     cellText[kCells * 2] = 0;
-    std::fprintf(file_, "%llu %d %d %d %d %x %s %d %d %d %d %d %d %d %d %.2f %.2f %08x %s\n",
-                 static_cast<unsigned long long>(n), mouseX_, mouseY_, left_, right_, keys_, menu,
-                 board.phase, board.busyCount, play.score, play.removalScore, board.pieceCount,
-                 board.selected, play.clickState, play.stepDivider, board.carrierX, board.carrierY,
-                 rng.state, cellText);
-    std::fflush(file_);
+    char line[512];
+    int length = std::snprintf(
+        line, sizeof line, "%llu %d %d %d %d %x %s %d %d %d %d %d %d %d %d %.2f %.2f %08x %s\n",
+        static_cast<unsigned long long>(n), mouseX_, mouseY_, left_, right_, keys_, menu, board.phase,
+        board.busyCount, play.score, play.removalScore, board.pieceCount, board.selected,
+        play.clickState, play.stepDivider, board.carrierX, board.carrierY, rng.state, cellText);
+    file_.write(line, std::min<int>(length, sizeof line - 1));
+    file_.flush();
 }
 
 }  // namespace vantor

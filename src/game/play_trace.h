@@ -1,6 +1,6 @@
 #pragma once
 #include <cstdint>
-#include <cstdio>
+#include <fstream>
 #include <string>
 
 namespace vantor {
@@ -17,12 +17,12 @@ public:
     void beginFrame();
     // Writes the line of the call that is returning; menuResult is kNoMenu when no menu ran.
     void endFrame(int menuResult);
-    bool active() const { return file_ != nullptr; }
+    bool active() const { return file_.is_open(); }
 
     static constexpr int kNoMenu = -1000;
 
 private:
-    std::FILE* file_ = nullptr;
+    std::ofstream file_;
     bool checkedEnvironment_ = false;
     uint64_t calls_ = 0;
     int32_t mouseX_ = 0;

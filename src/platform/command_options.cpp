@@ -1,8 +1,7 @@
 #include "platform/command_options.h"
 
 #include <cctype>
-#include <cstdlib>
-#include <cstring>
+#include <string>
 
 namespace vantor::platform {
 namespace {
@@ -25,47 +24,72 @@ constexpr Option kOptions[] = {
     {"scaling", Value::Scaling},
 };
 
-constexpr const char* kUsage =
-    "usage: vantor [--OPTION[=VALUE]]... [COMMAND LINE]\n"
-    "\n"
-    "The command line is the game's own: 'Q...' skips the maker's logo, '3'\n"
-    "plays the recorded demo DATA32.RES back, and one hidden word records it.\n"
-    "Options (each may also be set as the environment variable shown):\n"
-    "  --help                                   this text\n"
-    "  --version                                the version\n"
-    "  --backend=sdl|headless  VANTOR_BACKEND   where the game runs (default sdl)\n"
-    "  --headless              VANTOR_BACKEND=headless\n"
-    "  --window                VANTOR_WINDOW=1  play in a window, not full screen\n"
-    "  --scale=N               VANTOR_SCALE     the window's whole-number scale when it opens\n"
-    "                                           (default: the largest that fits)\n"
-    "  --scaling=fill|whole    VANTOR_SCALING   fill: the picture as large as the window or\n"
-    "                                           screen holds, sharp (default); whole: whole\n"
-    "                                           factors only\n"
-    "  --vsync                 VANTOR_VSYNC=1   wait for the screen's refresh when presenting\n"
-    "  --frames=N              VANTOR_FRAMES    headless: close after N frames\n"
-    "  --input=FILE            VANTOR_INPUT     headless: input script\n"
-    "  --snapshots=DIR         VANTOR_SNAPSHOTS headless: PNG snapshots go here\n"
-    "  --snapshot-at=LIST      VANTOR_SNAPSHOT_AT  present numbers (1,5,9) or 'all'\n"
-    "  --wav=FILE              VANTOR_WAV       headless: write the mixed sound\n"
-    "  --trace=FILE            VANTOR_TRACE     the play-frame trace\n"
+// The window backend of this build besides headless; the Windows build has
+// neither SDL nor the XDG folders, so its help says what it does instead.
+#if VANTOR_WITH_WIN32
+constexpr char kWindowBackend[] = "win32";
+constexpr const char* kProgram = "vantor.exe";
+constexpr const char* kBackendHelp =
+    "  --backend=win32|headless  VANTOR_BACKEND  where the game runs (default win32)\n";
+constexpr const char* kHomeHelp =
+    "  --home=DIR\\             VANTOR_HOME      where HIGH30 lives (default: the\n"
+    "                                           registry's folder, else\n"
+    "                                           %APPDATA%\\Vantor\\; empty: here)\n";
+constexpr const char* kSoundHelp = "";
+#else
+constexpr char kWindowBackend[] = "sdl";
+constexpr const char* kProgram = "vantor";
+constexpr const char* kBackendHelp =
+    "  --backend=sdl|headless  VANTOR_BACKEND   where the game runs (default sdl)\n";
+constexpr const char* kHomeHelp =
     "  --home=DIR/             VANTOR_HOME      where HIGH30 lives (default\n"
-    "                                           $XDG_DATA_HOME/vantor/; empty: here)\n"
-    "  --fail=LIST             VANTOR_FAIL      headless: failures to produce\n"
-    "  --pitch=N               VANTOR_PITCH     headless: surface pitch above 640\n"
-    "  --cd=1                  VANTOR_CD        headless: a CD audio device exists\n"
-    "  --clock-start=N         VANTOR_CLOCK_START  headless: first tick count\n"
-    "  --owner=NAME            VANTOR_OWNER     the registered owner's name\n"
-    "  --audio-buffer=N        VANTOR_AUDIO_BUFFER  sdl: sample frames per sound pull (512)\n"
-    "Failures for --fail: window vdp input keyboard mouse sound sound-buffer\n"
-    "sound-lock sound-restore sound-lost cd-time-format surface-busy surface-lost\n"
-    "surface-restore keyboard-lost keyboard-unacquired keyboard-acquire mouse-lost\n"
-    "mouse-unacquired mouse-acquire.\n"
-    "\n"
-    "Without a mouse: the arrows move a ring over the wheel (Left and Right round\n"
-    "it, Up outward), Space or Enter is the left button on its cell, Delete or X\n"
-    "the right one; in the menu Up and Down pick a button and Enter takes it. A\n"
-    "game controller: D-pad or left stick to move, A the left button, B or X the\n"
-    "right one, Start the menu, Back as Escape, the shoulders the speed.\n";
+    "                                           $XDG_DATA_HOME/vantor/; empty: here)\n";
+constexpr const char* kSoundHelp =
+    "  --audio-buffer=N        VANTOR_AUDIO_BUFFER  sdl: sample frames per sound pull (512)\n";
+#endif
+
+std::string usage() {
+    return std::string("usage: ") + kProgram +
+           " [--OPTION[=VALUE]]... [COMMAND LINE]\n"
+           "\n"
+           "The command line is the game's own: 'Q...' skips the maker's logo, '3'\n"
+           "plays the recorded demo DATA32.RES back, and one hidden word records it.\n"
+           "Options (each may also be set as the environment variable shown):\n"
+           "  -h, --help                               this text\n"
+           "  --version                                the version\n" +
+           kBackendHelp +
+           "  --headless              VANTOR_BACKEND=headless\n"
+           "  --window                VANTOR_WINDOW=1  play in a window, not full screen\n"
+           "  --scale=N               VANTOR_SCALE     the window's whole-number scale when it opens\n"
+           "                                           (default: the largest that fits)\n"
+           "  --scaling=fill|whole    VANTOR_SCALING   fill: the picture as large as the window or\n"
+           "                                           screen holds, sharp (default); whole: whole\n"
+           "                                           factors only\n"
+           "  --vsync                 VANTOR_VSYNC=1   wait for the screen's refresh when presenting\n"
+           "  --frames=N              VANTOR_FRAMES    headless: close after N frames\n"
+           "  --input=FILE            VANTOR_INPUT     headless: input script\n"
+           "  --snapshots=DIR         VANTOR_SNAPSHOTS headless: PNG snapshots go here\n"
+           "  --snapshot-at=LIST      VANTOR_SNAPSHOT_AT  present numbers (1,5,9) or 'all'\n"
+           "  --wav=FILE              VANTOR_WAV       headless: write the mixed sound\n"
+           "  --trace=FILE            VANTOR_TRACE     the play-frame trace\n" +
+           kHomeHelp +
+           "  --fail=LIST             VANTOR_FAIL      headless: failures to produce\n"
+           "  --pitch=N               VANTOR_PITCH     headless: surface pitch above 640\n"
+           "  --cd=1                  VANTOR_CD        headless: a CD audio device exists\n"
+           "  --clock-start=N         VANTOR_CLOCK_START  headless: first tick count\n"
+           "  --owner=NAME            VANTOR_OWNER     the registered owner's name\n" +
+           kSoundHelp +
+           "Failures for --fail: window vdp input keyboard mouse sound sound-buffer\n"
+           "sound-lock sound-restore sound-lost cd-time-format surface-busy surface-lost\n"
+           "surface-restore keyboard-lost keyboard-unacquired keyboard-acquire mouse-lost\n"
+           "mouse-unacquired mouse-acquire.\n"
+           "\n"
+           "Without a mouse: the arrows move a ring over the wheel (Left and Right round\n"
+           "it, Up outward), Space or Enter is the left button on its cell, Delete or X\n"
+           "the right one; in the menu Up and Down pick a button and Enter takes it. A\n"
+           "game controller: D-pad or left stick to move, A the left button, B or X the\n"
+           "right one, Start the menu, Back as Escape, the shoulders the speed.\n";
+}
 
 const Option* find(const std::string& name) {
     for (const Option& option : kOptions)
@@ -92,7 +116,9 @@ std::string checkValue(const Option& option, bool given, const std::string& valu
     case Value::Text:
         return given ? "" : "needs a value";
     case Value::Backend:
-        return given && (value == "sdl" || value == "headless") ? "" : "is sdl or headless";
+        return given && (value == kWindowBackend || value == "headless")
+                   ? ""
+                   : std::string("is ") + kWindowBackend + " or headless";
     case Value::Scaling:
         return given && (value == "fill" || value == "whole") ? "" : "is fill or whole";
     }
@@ -125,18 +151,42 @@ bool readOne(const std::string& arg, CommandOptions& options) {
     return true;
 }
 
+std::string placeholder(Value value) {
+    switch (value) {
+    case Value::None: return "";
+    case Value::Number: return "=N";
+    case Value::Text: return "=...";
+    case Value::Backend: return std::string("=") + kWindowBackend + "|headless";
+    case Value::Scaling: return "=fill|whole";
+    }
+    return "";
+}
+
+// The usage line and the name of every option the help describes.
+std::string summary() {
+    std::string help = usage();
+    std::string text = help.substr(0, help.find('\n') + 1) + "Options: -h --help --version";
+    for (const Option& option : kOptions) {
+        std::string name = std::string("--") + option.name;
+        if (help.find(name) != std::string::npos) text += " " + name + placeholder(option.value);
+    }
+    return text + "\n";
+}
+
 }  // namespace
 
 CommandOptions readCommandOptions(int argc, const char* const* argv) {
     CommandOptions options;
     int i = 1;
-    for (; i < argc && std::strncmp(argv[i], "--", 2) == 0 && argv[i][2]; ++i) {
+    for (; i < argc; ++i) {
         std::string arg = argv[i];
-        if (arg == "--help" || arg == "--version") {
-            options.action = arg == "--help" ? CommandOptions::Action::Help
-                                             : CommandOptions::Action::Version;
+        // "-h" is what people type first; the game's own line never starts with it.
+        if (arg == "--help" || arg == "-h" || arg == "--version") {
+            options.action = arg == "--version" ? CommandOptions::Action::Version
+                                                : CommandOptions::Action::Help;
             return options;
         }
+        if (arg.size() < 3 || arg.compare(0, 2, "--") != 0) break;
         if (!readOne(arg, options)) {
             options.action = CommandOptions::Action::Refuse;
             return options;
@@ -146,6 +196,14 @@ CommandOptions readCommandOptions(int argc, const char* const* argv) {
     return options;
 }
 
-const char* commandOptionsUsage() { return kUsage; }
+const char* commandOptionsUsage() {
+    static const std::string text = usage();
+    return text.c_str();
+}
+
+const char* commandOptionsSummary() {
+    static const std::string text = summary();
+    return text.c_str();
+}
 
 }  // namespace vantor::platform

@@ -21,4 +21,7 @@ CommandOptions readCommandOptions(int argc, const char* const* argv);
 // The text --help prints (and a refusal shows on stderr).
 const char* commandOptionsUsage();
 
+// The usage line and the options' names alone, short enough for a message box.
+const char* commandOptionsSummary();
+
 }  // namespace vantor::platform

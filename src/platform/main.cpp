@@ -24,6 +24,19 @@ void warnIfEndless() {
                    stderr);
 }
 
+// A window program's stderr goes nowhere a player looks, so the Windows
+// build shows the refusal in the game's own box as well, with the short
+// usage: the whole help is taller than a box.
+void showRefusal([[maybe_unused]] const std::string& error) {
+#if VANTOR_WITH_WIN32
+    std::string text = error + "\n\n" + vantor::platform::commandOptionsSummary() +
+                       "\nWhat each does: README.txt beside vantor.exe, or vantor.exe --help > help.txt";
+    vantor::platform::install(vantor::platform::makeBackend());
+    vantor::platform::system().messageBox("ERROR!", text.c_str());
+    vantor::platform::install(nullptr);
+#endif
+}
+
 std::string gameCommandLine(const std::vector<const char*>& argv, int first) {
     std::string line;
     for (size_t i = static_cast<size_t>(first); i < argv.size(); ++i) {
@@ -47,10 +60,12 @@ int main(int rawCount, char** rawArguments) {
     case CommandOptions::Action::Version:
         std::printf("vantor %s\n", VANTOR_VERSION);
         return 0;
-    case CommandOptions::Action::Refuse:
+    case CommandOptions::Action::Refuse: {
         std::fprintf(stderr, "vantor: %s\n\n%s", options.error.c_str(),
                      vantor::platform::commandOptionsUsage());
+        showRefusal(options.error);
         return kBadOptions;
+    }
     case CommandOptions::Action::Run: break;
     }
     for (const auto& [variable, value] : options.settings)

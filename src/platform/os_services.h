@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -17,12 +18,13 @@ namespace vantor::platform::os {
 // place at once, so the name always holds the old or the new contents.
 std::unique_ptr<File> openFile(const std::string& name, OpenMode mode, OpenError& error);
 
-// Reads a registry value into buffer (Windows-1251, terminated); false when
-// the key or value is missing or needs more than size - 1 bytes. Off Windows
-// the installation path and the registered owner are answered from this
-// machine's conventions.
-bool queryRegistry(const std::string& key, const std::string& valueName, char* buffer,
-                   uint32_t size);
+// Reads a registry value as text; false when the key or value is missing.
+// VANTOR_HOME and VANTOR_OWNER, when set, answer for the installation path
+// and the registered owner (empty: no value). Without an installation path
+// in the registry the scores go to the player's own folder: Vantor in
+// %APPDATA% on Windows, $XDG_DATA_HOME/vantor/ elsewhere, where the owner is
+// the account's name.
+bool queryRegistry(const std::string& key, const std::string& valueName, std::string& text);
 
 // Starts the program the command names ("PROGRAM ARGUMENT", UTF-8) when it
 // exists in the current folder; never waits for it. True when it was started.
@@ -30,6 +32,9 @@ bool startProgram(const std::string& command);
 
 // Sets an environment variable of this process; a null value removes it.
 void setEnvironment(const char* name, const char* value);
+
+// An environment variable of this process; nothing when it is not set.
+std::optional<std::string> environment(const char* name);
 
 // The folder that holds the running program, ending in a separator; empty
 // when the system cannot tell.

@@ -2,6 +2,8 @@
 
 #include <cstdlib>
 
+#include "platform/os_services.h"
+
 namespace vantor::platform {
 namespace {
 std::unique_ptr<Backend>& slot() {
@@ -18,10 +20,7 @@ void install(std::unique_ptr<Backend> backend) {
 Backend& current() { return *slot(); }
 bool installed() { return slot() != nullptr; }
 
-std::string option(const char* variable) {
-    const char* value = std::getenv(variable);
-    return value ? value : "";
-}
+std::string option(const char* variable) { return os::environment(variable).value_or(""); }
 
 int optionInt(const char* variable, int fallback) {
     std::string text = option(variable);

@@ -11,9 +11,9 @@ std::unique_ptr<File> System::openFile(const std::string& name, OpenMode mode, O
     return os::openFile(name, mode, error);
 }
 
-bool System::queryRegistry(const std::string& key, const std::string& valueName, char* buffer,
-                           uint32_t size) {
-    return os::queryRegistry(key, valueName, buffer, size);
+bool System::queryRegistry(const std::string& key, const std::string& valueName,
+                           std::string& text) {
+    return os::queryRegistry(key, valueName, text);
 }
 
 void System::launch(const char* command) {
@@ -23,7 +23,7 @@ void System::launch(const char* command) {
 }
 
 std::string System::noteMessageBox(const char* caption, const char* text) {
-    std::string line = "message box: " + cp1251ToUtf8(caption) + ": " + cp1251ToUtf8(text);
+    std::string line = std::string("message box: ") + caption + ": " + text;
     std::fprintf(stderr, "%s\n", line.c_str());
     return line;
 }

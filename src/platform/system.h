@@ -92,14 +92,15 @@ public:
     virtual std::unique_ptr<File> openFile(const std::string& name, OpenMode mode,
                                            OpenError& error);
 
-    // Reads a registry value (valueName empty: the key's default value) into
-    // buffer of size bytes, terminated. False when the key or value is missing
-    // or does not fit (a value needs size - 1 bytes at most). By default the
-    // operating system's answer.
+    // Reads a registry value (valueName empty: the key's default value) as
+    // UTF-8 text, up to its first zero; false when the key or value is
+    // missing. Callers limit the length themselves. By default the operating
+    // system's answer.
     virtual bool queryRegistry(const std::string& key, const std::string& valueName,
-                               char* buffer, uint32_t size);
+                               std::string& text);
 
-    // Shows a modal error box with one OK button.
+    // Shows a modal error box with one OK button; caption and text in UTF-8,
+    // since the text may name a file in any script.
     virtual void messageBox(const char* caption, const char* text) = 0;
     // Starts a program without waiting for it. By default: says so on
     // stderr and starts it through the operating system when it exists.

@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 #include <memory>
+#include <string>
 
 #include "resources/resource_image.h"
 
@@ -44,11 +45,13 @@ inline const char* message(int index) { return reinterpret_cast<const char*>(res
 
 // Loads DATA30.RES, checks every slot the game uses, makes the tables usable
 // and hands the font, ambient animation and wave sizes to their owners.
-// False when the file is missing or damaged.
-bool loadData30();
+// False when the file is missing or damaged; problem then names the file and
+// what was wrong.
+bool loadData30(std::string* problem = nullptr);
 
-// The same checks and set-up for an image already loaded (tests, fuzzer).
-bool setUpData30(std::unique_ptr<ResourceImage> image);
+// The same checks and set-up for an image already loaded (tests, fuzzer);
+// problem, when given, receives what was wrong.
+bool setUpData30(std::unique_ptr<ResourceImage> image, std::string* problem = nullptr);
 
 // Frees the image; every pointer into it is dead afterwards.
 void releaseData30();

@@ -1,5 +1,6 @@
 #pragma once
 #include <string>
+#include <vector>
 
 namespace vantor {
 
@@ -11,5 +12,9 @@ std::string findDataFile(const std::string& name, const std::string& programFold
 
 // The same from the running program's own folder.
 std::string findDataFile(const std::string& name);
+
+// The folders findDataFile looks in, as a player would look for them
+// (absolute, in that order).
+std::vector<std::string> dataFileFolders();
 
 }  // namespace vantor

@@ -5,6 +5,7 @@
 namespace vantor {
 
 bool ResourceFile::open(const std::string& name, Mode mode) {
+    mode_ = mode;
     file_ = platform::system().openFile(name, mode, error_);
     return file_ != nullptr;
 }
@@ -22,7 +23,8 @@ std::string ResourceFile::failure() const {
     if (file_) return file_->failure();
     switch (error_) {
     case OpenError::NotFound: return "no such file or folder";
-    case OpenError::AccessDenied: return "it or its folder is read-only";
+    case OpenError::AccessDenied:
+        return mode_ == Mode::Read ? "it may not be read" : "it or its folder is read-only";
     case OpenError::SharingViolation: return "another program holds it";
     case OpenError::Other: return "it cannot be opened";
     case OpenError::None: break;

@@ -31,6 +31,7 @@ public:
 private:
     std::unique_ptr<platform::File> file_;
     platform::OpenError error_ = platform::OpenError::None;
+    Mode mode_ = Mode::Read;
 };
 
 }  // namespace vantor

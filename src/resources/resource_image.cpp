@@ -46,8 +46,20 @@ const uint8_t* const* ResourceImage::RelocateTable(int index, int& count) {
 
 namespace {
 
-std::unique_ptr<ResourceImage> fromBlock(int32_t n, std::vector<uint8_t>&& block) {
-    if (n < 0 || static_cast<uint64_t>(n) * 4 > block.size()) return nullptr;
+// The largest image the game agrees to hold in memory.
+constexpr int64_t kMostBytes = int64_t{1} << 30;
+
+std::unique_ptr<ResourceImage> failure(std::string* problem, std::string what) {
+    if (problem) *problem = std::move(what);
+    return nullptr;
+}
+
+std::unique_ptr<ResourceImage> fromBlock(int32_t n, std::vector<uint8_t>&& block,
+                                         std::string* problem) {
+    if (n < 0) return failure(problem, "a negative slot count (" + std::to_string(n) + ")");
+    if (static_cast<uint64_t>(n) * 4 > block.size())
+        return failure(problem, std::to_string(n) + " slots do not fit in the " +
+                                    std::to_string(block.size()) + " bytes after the count");
     auto image = std::make_unique<ResourceImage>();
     image->block_ = std::move(block);
     image->slots_.resize(static_cast<size_t>(n));
@@ -58,23 +70,27 @@ std::unique_ptr<ResourceImage> fromBlock(int32_t n, std::vector<uint8_t>&& block
 
 }  // namespace
 
-std::unique_ptr<ResourceImage> resourceImageFromBytes(const uint8_t* bytes, size_t size) {
-    if (size < 4) return nullptr;
-    return fromBlock(readI32(bytes), std::vector<uint8_t>(bytes + 4, bytes + size));
+std::unique_ptr<ResourceImage> resourceImageFromBytes(const uint8_t* bytes, size_t size,
+                                                      std::string* problem) {
+    if (size < 4) return failure(problem, "too short (" + std::to_string(size) + " bytes)");
+    return fromBlock(readI32(bytes), std::vector<uint8_t>(bytes + 4, bytes + size), problem);
 }
 
-std::unique_ptr<ResourceImage> LoadResourceImage(const std::string& name) {
+std::unique_ptr<ResourceImage> LoadResourceImage(const std::string& name, std::string* problem) {
     ResourceFile file;
-    if (!file.open(name, ResourceFile::Mode::Read)) return nullptr;
+    if (!file.open(name, ResourceFile::Mode::Read))
+        return failure(problem, file.lastError() == platform::OpenError::NotFound ? "missing" : file.failure());
     int64_t size = file.size();
-    if (size < 4 || size > (int64_t{1} << 30)) return nullptr;
+    if (size < 0) return failure(problem, "its size cannot be told");
+    if (size < 4) return failure(problem, "too short (" + std::to_string(size) + " bytes)");
+    if (size > kMostBytes) return failure(problem, "too large (" + std::to_string(size) + " bytes)");
     uint8_t count[4];
     std::vector<uint8_t> block(static_cast<size_t>(size - 4));
     bool complete = file.read(count, 4) == 4 &&
                     file.read(block.data(), static_cast<uint32_t>(block.size())) == block.size();
     file.close();
-    if (!complete) return nullptr;
-    return fromBlock(readI32(count), std::move(block));
+    if (!complete) return failure(problem, "could not be read whole");
+    return fromBlock(readI32(count), std::move(block), problem);
 }
 
 }  // namespace vantor

@@ -36,10 +36,13 @@ private:
 };
 
 // Reads a resource image whole; nullptr when the file cannot be opened, is
-// shorter than 4 bytes, or its slots do not fit in it.
-std::unique_ptr<ResourceImage> LoadResourceImage(const std::string& name);
+// shorter than 4 bytes, or its slots do not fit in it, and then problem (when
+// given) says which, for a player to read.
+std::unique_ptr<ResourceImage> LoadResourceImage(const std::string& name,
+                                                 std::string* problem = nullptr);
 
 // The same from bytes already in memory (the fuzzer and tests use it).
-std::unique_ptr<ResourceImage> resourceImageFromBytes(const uint8_t* bytes, size_t size);
+std::unique_ptr<ResourceImage> resourceImageFromBytes(const uint8_t* bytes, size_t size,
+                                                      std::string* problem = nullptr);
 
 }  // namespace vantor

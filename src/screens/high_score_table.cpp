@@ -6,8 +6,8 @@
 #include <utility>
 
 #include "app/startup.h"
-#include "common/cp1251.h"
 #include "common/little_endian.h"
+#include "common/utf8_file.h"
 #include "platform/platform.h"
 
 namespace vantor {
@@ -34,7 +34,7 @@ void encode(const HighScoreEntry& entry, uint8_t* record) {
 
 // The player's data folder may not exist yet on a fresh account.
 void makeFolderOf(const std::string& path) {
-    std::filesystem::path folder = std::filesystem::path(path).parent_path();
+    std::filesystem::path folder = utf8Path(path).parent_path();
     std::error_code ignored;
     if (!folder.empty()) std::filesystem::create_directories(folder, ignored);
 }
@@ -142,7 +142,7 @@ bool HighScoreTable::keepDamaged() {
 // The player would otherwise believe the score is kept.
 void HighScoreTable::tellNotStored() const {
     std::string why = failure_.empty() ? "it cannot be written" : failure_;
-    std::string text = utf8ToCp1251("Can't store the score in " + path_ + ": " + why + ".");
+    std::string text = "Can't store the score in " + path_ + ": " + why + ".";
     platform::system().messageBox("ERROR!", text.c_str());
 }
 

@@ -1,7 +1,9 @@
 #include "screens/name_entry.h"
 
 #include <cstring>
+#include <string>
 
+#include "common/cp1251.h"
 #include "platform/platform.h"
 #include "resources/data30.h"
 #include "screens/high_score_table.h"
@@ -83,7 +85,15 @@ void fillDefaultName(int row) {
     HighScoreEntry& entry = highScoreTable.entries[row];
     // This platform counts as the NT family of the system.
     const char* key = "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion";
-    if (platform::system().queryRegistry(key, "RegisteredOwner", entry.name, kOwnerBytes)) return;
+    std::string owner;
+    if (platform::system().queryRegistry(key, "RegisteredOwner", owner)) {
+        std::string name = utf8ToCp1251(owner);
+        if (name.size() < kOwnerBytes) {
+            std::memset(entry.name, 0, sizeof entry.name);
+            std::memcpy(entry.name, name.data(), name.size());
+            return;
+        }
+    }
     std::memset(entry.name, 0, sizeof entry.name);
     std::strncpy(entry.name, message(kDefaultNameMessage), kDefaultNameLength);
 }

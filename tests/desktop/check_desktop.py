@@ -1,12 +1,12 @@
 #!/usr/bin/env python3
 """Plays the sdl build as a person would, on an X display (Xvfb will do),
-driven with xdotool: quick clicks select and swap pieces, in a window, in
-the same window made larger, and in full screen, where the picture fills the
-largest 4:3 part of the window; a quick click on the menu's resume button
-resumes even while the highlight still sits on NEW GAME, and at once after
-the MENU button opened the menu, clicked or tapped (the pointer jumps); the
-arrows and Enter swap two pieces with the mouse left alone; QUIT ends the
-program with status 0.
+driven with xdotool: the window carries the desktop icon; quick clicks select
+and swap pieces, in a window, in the same window made larger, and in full
+screen, where the picture fills the largest 4:3 part of the window; a quick
+click on the menu's resume button resumes even while the highlight still
+sits on NEW GAME, and at once after the MENU button opened the menu, clicked
+or tapped (the pointer jumps); the arrows and Enter swap two pieces with the
+mouse left alone; QUIT ends the program with status 0.
 
 usage: check_desktop.py PATH/TO/vantor [SCREENSHOT-FOLDER]
        check_desktop.py --key-swap TRACE   the arrows and Enter swap two pieces in
@@ -14,10 +14,12 @@ usage: check_desktop.py PATH/TO/vantor [SCREENSHOT-FOLDER]
 Run the X server with -noreset: one that resets as the first game lets go
 refuses the second game's connection for a moment."""
 import os
+import struct
 import subprocess
 import sys
 import tempfile
 import time
+import zlib
 
 # Cell anchors of the 640 x 480 picture, by cell index (column * 5 + row).
 CELLS = [(326, 174), (327, 143), (328, 110), (330, 78), (331, 47), (355, 182), (369, 156),
@@ -200,6 +202,34 @@ class Game(Watched):
             raise SystemExit("FAIL: the program did not end")
 
 
+def desktop_icon(path):
+    """The pixels of a desktop icon PNG as the window system holds icons:
+    one 0xAARRGGBB number per pixel (the art tool writes unfiltered rows)."""
+    with open(path, "rb") as f:
+        data = f.read()
+    at, packed, width = 8, b"", 0
+    while at < len(data):
+        length, kind = struct.unpack(">I4s", data[at:at + 8])
+        body = data[at + 8:at + 8 + length]
+        if kind == b"IHDR":
+            width = struct.unpack(">I", body[:4])[0]
+        elif kind == b"IDAT":
+            packed += body
+        at += 12 + length
+    rows = zlib.decompress(packed)
+    pixels = []
+    for y in range(width):
+        row = rows[y * (width * 4 + 1) + 1:(y + 1) * (width * 4 + 1)]
+        pixels += [a << 24 | r << 16 | g << 8 | b for r, g, b, a in zip(*[iter(row)] * 4)]
+    return [width, width, *pixels]
+
+
+def window_icon(window):
+    said = subprocess.run(["xprop", "-id", window, "-f", "_NET_WM_ICON", "32c", " = $0+", "_NET_WM_ICON"],
+                          capture_output=True, text=True).stdout
+    return [int(n) for n in said.split("=", 1)[1].split(",")] if "=" in said else []
+
+
 def check(condition, what, quiet=False):
     if not condition or not quiet:
         print(("ok:   " if condition else "FAIL: ") + what)
@@ -226,6 +256,10 @@ def main():
             game = Game(program, folder, mode)
             name = "a window" if mode else "full screen"
             w, h = game.reach_play()
+            if mode:
+                icon = os.path.join(os.path.dirname(program), "icons", "vantor-48.png")
+                check(window_icon(game.window()) == desktop_icon(icon),
+                      "the window carries the 48-pixel desktop icon")
             swaps = sum(game.swap_once() for _ in range(5))
             check(swaps == 5, f"{name} ({w}x{h}): {swaps} of 5 quick-click swaps, each selecting its piece")
             if mode:

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the Debian package from a build folder, checks what desktops read
-# from it, unpacks it and starts the unpacked game from somewhere else, as
-# a player's fresh account would.
+# from it and what Debian's own checker says of it, unpacks it and starts
+# the unpacked game from somewhere else, as a player's fresh account would.
 set -euo pipefail
 build="$(cd "$1" && pwd)"
 scratch="$(mktemp -d)"
@@ -14,6 +14,12 @@ cpack --config "$build/CPackConfig.cmake" -B "$scratch/package" > "$scratch/cpac
 deb="$(ls "$scratch"/package/vantor_*_amd64.deb)"
 dpkg-deb -f "$deb" Depends | grep -q libsdl2 || fail "the package does not depend on SDL2"
 
+# The licence is not chosen yet, so the copyright file that would state it
+# is missing; nothing else may be an error.
+lintian --display-info --pedantic "$deb" > "$scratch/lintian.log" 2>&1 || true
+grep -v "^E: vantor: no-copyright-file$" "$scratch/lintian.log" | grep "^E: " &&
+    { cat "$scratch/lintian.log"; fail "lintian found errors"; }
+
 root="$scratch/root"
 dpkg -x "$deb" "$root"
 desktop-file-validate "$root/usr/share/applications/vantor.desktop" || fail "desktop file"
@@ -22,7 +28,7 @@ for size in 32 48 128 256; do
     icon="$root/usr/share/icons/hicolor/${size}x${size}/apps/vantor.png"
     [ "$(file -b "$icon" | grep -o "$size x $size")" = "$size x $size" ] || fail "icon $size"
 done
-[ -s "$root/usr/share/man/man6/vantor.6" ] || fail "man page"
+zcat "$root/usr/share/man/man6/vantor.6.gz" | grep -q '^\.TH VANTOR 6' || fail "man page"
 
 game="$root/usr/games/vantor"
 mkdir -p "$scratch/home" "$scratch/elsewhere"
@@ -39,4 +45,5 @@ status=0
 "$game" --no-such-option 2> /dev/null || status=$?
 [ "$status" -eq 2 ] || fail "an unknown option ended with status $status"
 "$game" --version | grep -qx "vantor [0-9.]*" || fail "--version"
-echo "package ok: $(basename "$deb")"
+echo "package ok: $(basename "$deb"); lintian: $(grep -c '^[EWIP]: ' "$scratch/lintian.log") findings"
+grep '^[EWIP]: ' "$scratch/lintian.log" | sed 's/^/  /' || true

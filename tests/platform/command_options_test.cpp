@@ -1,5 +1,6 @@
 #include "platform/command_options.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace vantor::platform {
@@ -32,7 +33,11 @@ TEST(CommandOptionsTest, UnknownAndMalformedOptionsAreRefusedWithTheReason) {
         {"--frames", "--frames needs a whole number"},
         {"--frames=12345678901", "--frames needs a whole number"},
         {"--window=yes", "--window takes no value"},
+#ifdef _WIN32
+        {"--backend=sdl", "--backend is win32 or headless"},
+#else
         {"--backend=x11", "--backend is sdl or headless"},
+#endif
         {"--scaling=stretch", "--scaling is fill or whole"},
         {"--input", "--input needs a value"},
     };
@@ -43,6 +48,34 @@ TEST(CommandOptionsTest, UnknownAndMalformedOptionsAreRefusedWithTheReason) {
     }
     EXPECT_EQ(read({"--frames=1", "--version", "--bogus"}).action, Action::Version);
     EXPECT_EQ(read({"--help"}).action, Action::Help);
+}
+
+// "-h" is what people try first; the help names only what this build has.
+TEST(CommandOptionsTest, HelpComesForEitherSpellingAndDescribesThisBuild) {
+    for (auto args : {std::vector<const char*>{"-h"}, {"--window", "-h", "3"}, {"--help", "Q"}})
+        EXPECT_EQ(read(args).action, Action::Help) << args.size();
+    EXPECT_EQ(read({"Q", "-h"}).action, Action::Run);  // the game's own line
+    std::string usage = commandOptionsUsage();
+    EXPECT_NE(usage.find("-h, --help"), std::string::npos);
+#ifdef _WIN32
+    const char* present[] = {"usage: vantor.exe", "--backend=win32|headless", "%APPDATA%\\Vantor\\"};
+    const char* absent[] = {"sdl", "SDL", "XDG", "--audio-buffer"};
+#else
+    const char* present[] = {"usage: vantor ", "--backend=sdl|headless", "$XDG_DATA_HOME/vantor/",
+                             "--audio-buffer"};
+    const char* absent[] = {"win32", "APPDATA"};
+#endif
+    for (const char* text : present) EXPECT_NE(usage.find(text), std::string::npos) << text;
+    for (const char* text : absent) EXPECT_EQ(usage.find(text), std::string::npos) << text;
+
+    // A message box wraps long lines and grows past the screen: the summary
+    // is a few lines that name what the help names.
+    std::string summary = commandOptionsSummary();
+    EXPECT_EQ(summary.substr(0, summary.find('\n')), usage.substr(0, usage.find('\n')));
+    EXPECT_LE(std::count(summary.begin(), summary.end(), '\n'), 2);
+    for (const char* name : {" --window", " --scale=N", " --home=...", " --trace=...", " --headless"})
+        EXPECT_NE(summary.find(name), std::string::npos) << name;
+    for (const char* text : absent) EXPECT_EQ(summary.find(text), std::string::npos) << text;
 }
 
 }  // namespace

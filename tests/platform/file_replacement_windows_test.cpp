@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <random>
 
 #include "platform/os_services.h"
@@ -91,6 +92,12 @@ TEST_F(FileReplacementTest, AWriterKilledAtAnyMomentLeavesTheOldOrTheNewContents
     }
     EXPECT_GT(sawA, 0);
     EXPECT_GT(sawB, 0);
+
+    // The next writer clears away what the killed one left: the table stands alone.
+    testing::ChildProcess next("alternate", "1");
+    ASSERT_TRUE(next.started());
+    ASSERT_EQ(next.wait(), 0u);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator("."), {}), 1);
 }
 
 }  // namespace

@@ -187,6 +187,7 @@ TEST_F(HighScoreFileTest, AScoreThatCannotBeStoredIsSaidOnceAndTheFileStaysAsItW
         {"file", true, true, false, 1, "it or its folder is read-only"},
     // Windows takes a folder's read-only mark for a customised folder, not a
     // refusal of new files; only the file's own mark counts there.
+    // scripts/windows.sh makes folders that refuse them under wine.
 #ifndef _WIN32
         {"folder", true, false, true, 0, std::strerror(EACCES)},
         {"empty-folder", false, false, true, 1, "it or its folder is read-only"},

@@ -1,5 +1,5 @@
 #pragma once
-#include <cstdlib>
+#include <optional>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -13,21 +13,16 @@ namespace vantor::testing {
 // Sets an environment variable for one test and puts the old value back.
 class ScopedEnv {
 public:
-    ScopedEnv(const char* name, const char* value) : name_(name) {
-        if (const char* old = std::getenv(name)) {
-            had_ = true;
-            old_ = old;
-        }
+    ScopedEnv(const char* name, const char* value) : name_(name), old_(platform::os::environment(name)) {
         platform::os::setEnvironment(name, value);
     }
-    ~ScopedEnv() { platform::os::setEnvironment(name_.c_str(), had_ ? old_.c_str() : nullptr); }
+    ~ScopedEnv() { platform::os::setEnvironment(name_.c_str(), old_ ? old_->c_str() : nullptr); }
     ScopedEnv(const ScopedEnv&) = delete;
     ScopedEnv& operator=(const ScopedEnv&) = delete;
 
 private:
     std::string name_;
-    std::string old_;
-    bool had_ = false;
+    std::optional<std::string> old_;
 };
 
 // Runs a test in a fresh temporary folder and comes back afterwards. The

@@ -19,4 +19,7 @@ std::vector<uint8_t> desktopIcon(const Data30Art& art, int size, IconShape shape
 inline constexpr int kIconSizes[] = {32, 48, 128, 192, 256, 512};
 inline constexpr int kMaskableIconSize = 512;
 
+// The size the sdl window carries, built into the program as raw RGBA.
+inline constexpr int kWindowIconSize = 48;
+
 }  // namespace resbuild

@@ -1,10 +1,12 @@
 // Makes DATA30.RES, kelvo.res and the Windows program icon vantor.ico in a
 // folder; with --sheet, a contact sheet of every picture and sound instead;
-// with --icons, the desktop icons (vantor-SIZE.png, vantor-maskable-SIZE.png).
+// with --icons, the desktop icons (vantor-SIZE.png, vantor-maskable-SIZE.png)
+// and the sdl window's (vantor-window.rgba).
 #include <cstdio>
 #include <string>
 
 #include "common/png_writer.h"
+#include "common/utf8_file.h"
 #include "contact_sheet.h"
 #include "data30_art.h"
 #include "desktop_icon.h"
@@ -13,10 +15,7 @@
 namespace {
 
 bool write(const std::string& path, const resbuild::Bytes& bytes) {
-    FILE* f = std::fopen(path.c_str(), "wb");
-    if (!f) return false;
-    bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-    return std::fclose(f) == 0 && ok;
+    return vantor::writeWholeFile(path, bytes.data(), bytes.size());
 }
 
 bool writeIcons(const resbuild::Data30Art& art, const std::string& dir) {
@@ -28,7 +27,9 @@ bool writeIcons(const resbuild::Data30Art& art, const std::string& dir) {
     int size = resbuild::kMaskableIconSize;
     std::string path = dir + "/vantor-maskable-" + std::to_string(size) + ".png";
     auto maskable = resbuild::desktopIcon(art, size, resbuild::IconShape::Maskable);
-    return vantor::writeRgbaPng(path, size, size, maskable.data()) && ok;
+    ok = vantor::writeRgbaPng(path, size, size, maskable.data()) && ok;
+    std::vector<uint8_t> window = resbuild::desktopIcon(art, resbuild::kWindowIconSize);
+    return write(dir + "/vantor-window.rgba", window) && ok;
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "common/png_writer.h"
+#include "common/utf8_file.h"
 #include "platform/headless/faults.h"
 #include "platform/platform.h"
 
@@ -20,7 +21,7 @@ bool HeadlessDisplay::open(bool) {
     paletteAttached_ = false;
     snapshotDir_ = option("VANTOR_SNAPSHOTS");
     std::error_code ignored;  // a folder that cannot be made shows as failed snapshots
-    if (!snapshotDir_.empty()) std::filesystem::create_directories(snapshotDir_, ignored);
+    if (!snapshotDir_.empty()) std::filesystem::create_directories(utf8Path(snapshotDir_), ignored);
     std::string at = option("VANTOR_SNAPSHOT_AT");
     snapshotAll_ = at == "all";
     snapshotAt_.clear();

@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "common/cp1251.h"
+#include "common/utf8_file.h"
 #include "platform/input.h"
 #include "platform/platform.h"
 
@@ -160,7 +161,7 @@ bool Script::loadFromOption(std::string& error) {
     std::string path = option("VANTOR_INPUT");
     events_.clear();
     if (path.empty()) return true;
-    std::ifstream file(path, std::ios::binary);
+    std::ifstream file(utf8Path(path), std::ios::binary);
     if (!file) {
         error = "cannot read input script " + path;
         return false;

@@ -89,9 +89,9 @@ void HeadlessSystem::setSystemCursorPos(int x, int y) {
 }
 
 bool HeadlessSystem::queryRegistry(const std::string& key, const std::string& valueName,
-                                   char* buffer, uint32_t size) {
+                                   std::string& text) {
     lastRegistryKey_ = key;
-    return System::queryRegistry(key, valueName, buffer, size);
+    return System::queryRegistry(key, valueName, text);
 }
 
 void HeadlessSystem::messageBox(const char* caption, const char* text) {

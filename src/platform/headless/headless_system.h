@@ -25,8 +25,8 @@ public:
     void idle(uint32_t ms) override;
     void frameDone() override;
     void setSystemCursorPos(int x, int y) override;
-    bool queryRegistry(const std::string& key, const std::string& valueName, char* buffer,
-                       uint32_t size) override;
+    bool queryRegistry(const std::string& key, const std::string& valueName,
+                       std::string& text) override;
     void messageBox(const char* caption, const char* text) override;
     void launch(const char* command) override;
 

@@ -38,6 +38,12 @@ void setEnvironment(const char* name, const char* value) {
         ::unsetenv(name);
 }
 
+std::optional<std::string> environment(const char* name) {
+    const char* value = std::getenv(name);
+    if (!value) return std::nullopt;
+    return value;
+}
+
 std::string programFolder() {
     char path[4096];
 #ifdef __EMSCRIPTEN__

@@ -4,9 +4,6 @@
 #include <pwd.h>
 #include <unistd.h>
 
-#include "common/cp1251.h"
-#include "platform/registry_text.h"
-
 namespace vantor::platform::os {
 namespace {
 
@@ -44,18 +41,13 @@ bool installationPath(std::string& path) {
 
 }  // namespace
 
-bool queryRegistry(const std::string& key, const std::string& valueName, char* buffer,
-                   uint32_t size) {
-    if (key.rfind("SOFTWARE\\Kelvo Plaix\\Tidewell", 0) == 0 && valueName.empty()) {
-        std::string path;
-        return installationPath(path) && storeRegistryText(utf8ToCp1251(path), buffer, size);
-    }
+bool queryRegistry(const std::string& key, const std::string& valueName, std::string& text) {
+    if (key.rfind("SOFTWARE\\Kelvo Plaix\\Tidewell", 0) == 0 && valueName.empty())
+        return installationPath(text);
     if ((key == "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion" ||
          key == "SOFTWARE\\Microsoft\\Windows\\CurrentVersion") &&
-        valueName == "RegisteredOwner") {
-        std::string owner;
-        return accountOwner(owner) && storeRegistryText(utf8ToCp1251(owner), buffer, size);
-    }
+        valueName == "RegisteredOwner")
+        return accountOwner(text);
     return false;
 }
 

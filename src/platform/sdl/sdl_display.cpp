@@ -7,6 +7,7 @@
 
 #include "platform/picture_fit.h"
 #include "platform/platform.h"
+#include "platform/sdl/sdl_window_icon.h"
 
 namespace vantor::platform::sdl {
 namespace {
@@ -26,7 +27,7 @@ bool videoDriverIsReal() {
 void explainNoDisplay(const char* why) {
     std::fprintf(stderr,
                  "No display (%s). To run without one, use the headless backend:\n"
-                 "  VANTOR_BACKEND=headless ./vantor   (or ./vantor --headless)\n",
+                 "  VANTOR_BACKEND=headless vantor   (or vantor --headless)\n",
                  why);
 }
 
@@ -74,6 +75,7 @@ bool SdlDisplay::open(bool fullScreen) {
         explainNoDisplay(SDL_GetError());
         return false;
     }
+    setWindowIcon(context_.window);
     surface_.assign(kWidth * kHeight, 0);
     lost_ = false;
     wholeWindow_ = true;

@@ -101,8 +101,7 @@ void SdlSystem::setSystemCursorPos(int, int) {
 
 void SdlSystem::messageBox(const char* caption, const char* text) {
     noteMessageBox(caption, text);
-    SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, cp1251ToUtf8(caption).c_str(), cp1251ToUtf8(text).c_str(),
-                             context_.window);
+    SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, caption, text, context_.window);
 }
 
 }  // namespace vantor::platform::sdl

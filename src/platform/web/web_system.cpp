@@ -2,8 +2,6 @@
 
 #include <emscripten.h>
 
-
-#include "common/cp1251.h"
 #include "platform/web/stored_file.h"
 #include "platform/web/web_page.h"
 
@@ -49,7 +47,7 @@ std::unique_ptr<File> WebSystem::openFile(const std::string& name, OpenMode mode
 
 void WebSystem::messageBox(const char* caption, const char* text) {
     noteMessageBox(caption, text);
-    vantor_page_message_box(cp1251ToUtf8(caption).c_str(), cp1251ToUtf8(text).c_str());
+    vantor_page_message_box(caption, text);
 }
 
 // The family shell is a desktop program; the page only says what it would start.

@@ -144,7 +144,7 @@ void Win32System::setSystemCursorPos(int, int) {
 
 void Win32System::messageBox(const char* caption, const char* text) {
     noteMessageBox(caption, text);
-    MessageBoxW(context_.window, wideText(text).c_str(), wideText(caption).c_str(), MB_OK | MB_ICONERROR);
+    MessageBoxW(context_.window, os::widen(text).c_str(), os::widen(caption).c_str(), MB_OK | MB_ICONERROR);
 }
 
 }  // namespace vantor::platform::win32

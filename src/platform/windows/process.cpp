@@ -37,6 +37,12 @@ void setEnvironment(const char* name, const char* value) {
     SetEnvironmentVariableW(wideName.c_str(), value ? wideValue.c_str() : nullptr);
 }
 
+std::optional<std::string> environment(const char* name) {
+    std::optional<std::wstring> value = environmentValue(widen(name).c_str());
+    if (!value) return std::nullopt;
+    return narrow(*value);
+}
+
 std::string programFolder() {
     std::wstring path(MAX_PATH, L'\0');
     for (;;) {

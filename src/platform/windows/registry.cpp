@@ -3,7 +3,6 @@
 #include <vector>
 
 #include "common/cp1251.h"
-#include "platform/registry_text.h"
 #include "platform/os_services.h"
 #include "platform/windows/wide_text.h"
 
@@ -33,24 +32,37 @@ bool readValue(const std::string& key, const std::string& valueName, std::wstrin
 }
 
 // VANTOR_HOME or VANTOR_OWNER when set; an empty one means no value.
-std::optional<bool> overridden(const wchar_t* variable, char* buffer, uint32_t size) {
+std::optional<bool> overridden(const wchar_t* variable, std::string& text) {
     std::optional<std::wstring> value = environmentValue(variable);
     if (!value) return std::nullopt;
-    return !value->empty() && storeRegistryText(utf8ToCp1251(narrow(*value)), buffer, size);
+    text = narrow(*value);
+    return !value->empty();
+}
+
+// Without an installer's key the scores live among the player's own
+// settings, not wherever a shortcut happened to start the game.
+bool roamingFolder(std::string& text) {
+    std::optional<std::wstring> folder = environmentValue(L"APPDATA");
+    if (!folder || folder->empty()) return false;
+    text = narrow(*folder) + "\\Vantor\\";
+    return true;
 }
 
 }  // namespace
 
-bool queryRegistry(const std::string& key, const std::string& valueName, char* buffer,
-                   uint32_t size) {
+bool queryRegistry(const std::string& key, const std::string& valueName, std::string& text) {
     bool installation = key.rfind("SOFTWARE\\Kelvo Plaix\\Tidewell", 0) == 0 && valueName.empty();
     bool owner = valueName == "RegisteredOwner";
     if (installation || owner) {
-        if (auto forced = overridden(installation ? L"VANTOR_HOME" : L"VANTOR_OWNER", buffer, size))
+        if (auto forced = overridden(installation ? L"VANTOR_HOME" : L"VANTOR_OWNER", text))
             return *forced;
     }
-    std::wstring text;
-    return readValue(key, valueName, text) && storeRegistryText(utf8ToCp1251(narrow(text)), buffer, size);
+    std::wstring value;
+    if (readValue(key, valueName, value)) {
+        text = narrow(value);
+        return true;
+    }
+    return installation && roamingFolder(text);
 }
 
 }  // namespace vantor::platform::os

@@ -75,7 +75,8 @@ bool copyContents(HANDLE from, HANDLE to) {
     }
 }
 
-// The system's own words for an error code, without the line break it ends with.
+// The system's own words for an error code, without the full stop and line
+// break it ends with, so that it reads inside a sentence.
 std::string systemMessage(DWORD code) {
     wchar_t* text = nullptr;
     DWORD n = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
@@ -83,7 +84,8 @@ std::string systemMessage(DWORD code) {
                              nullptr, code, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
     std::wstring words(text ? text : L"", n);
     LocalFree(text);
-    while (!words.empty() && (words.back() == L'\n' || words.back() == L'\r' || words.back() == L' '))
+    while (!words.empty() && (words.back() == L'\n' || words.back() == L'\r' || words.back() == L' ' ||
+                              words.back() == L'.'))
         words.pop_back();
     return words.empty() ? "error " + std::to_string(code) : narrow(words);
 }
