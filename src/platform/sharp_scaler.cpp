@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <cstring>
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 
 #include "platform/picture_fit.h"
 
@@ -34,6 +37,25 @@ void blendLines(uint32_t* out, const uint32_t* a, const uint32_t* b, size_t coun
     for (; x < count; ++x) out[x] = blend(a[x], b[x], w);
 }
 
+// A frame larger than the caches hold is only read again by the display, so
+// it is written past them, sparing a read of every line before it is written
+// over; a smaller one stays where the display finds it quickly.
+constexpr size_t kCachedBytes = 8u << 20;
+
+void copyLine(uint32_t* out, const uint32_t* line, size_t count, bool pastCaches) {
+#ifdef __SSE2__
+    if (pastCaches) {
+        size_t x = 0;
+        for (; x < count && reinterpret_cast<uintptr_t>(out + x) % 16; ++x) out[x] = line[x];
+        for (; x + 4 <= count; x += 4)
+            _mm_stream_si128(reinterpret_cast<__m128i*>(out + x), _mm_loadu_si128(reinterpret_cast<const __m128i*>(line + x)));
+        for (; x < count; ++x) out[x] = line[x];
+        return;
+    }
+#endif
+    std::memcpy(out, line, count * sizeof(uint32_t));
+}
+
 }  // namespace
 
 void SharpScaler::resize(int width, int height) {
@@ -48,6 +70,7 @@ void SharpScaler::resize(int width, int height) {
     }
     shades_.assign(kWidth + edges_.size(), 0);
     for (auto& line : lines_) line.assign(columns_.size(), 0);
+    blended_.assign(columns_.size(), 0);
 }
 
 // Bilinear filtering samples the prescaled picture half a pixel before the
@@ -92,16 +115,19 @@ void SharpScaler::scale(const uint8_t* indices, int pitch, const uint32_t colour
     lineRows_[0] = lineRows_[1] = -1;  // a new frame
     auto* to = static_cast<uint8_t*>(out);
     const size_t width = columns_.size();
+    const bool pastCaches = width * rows_.size() * sizeof(uint32_t) > kCachedBytes;
     for (const Step& row : rows_) {
-        const uint32_t* upper = line(indices, pitch, colours, row.source);
-        if (row.weight == 0) {
-            std::memcpy(to, upper, width * sizeof(uint32_t));
-        } else {
-            const uint32_t* lower = line(indices, pitch, colours, row.source + 1);
-            blendLines(reinterpret_cast<uint32_t*>(to), upper, lower, width, row.weight);
+        const uint32_t* line = this->line(indices, pitch, colours, row.source);
+        if (row.weight) {
+            blendLines(blended_.data(), line, this->line(indices, pitch, colours, row.source + 1), width, row.weight);
+            line = blended_.data();
         }
+        copyLine(reinterpret_cast<uint32_t*>(to), line, width, pastCaches);
         to += outPitch;
     }
+#ifdef __SSE2__
+    _mm_sfence();
+#endif
 }
 
 }  // namespace vantor::platform

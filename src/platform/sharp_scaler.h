@@ -41,6 +41,7 @@ private:
     // Picture rows enlarged across; rows a and a + 1 never share a slot.
     std::vector<uint32_t> lines_[2];
     int lineRows_[2] = {-1, -1};
+    std::vector<uint32_t> blended_;
 };
 
 }  // namespace vantor::platform
