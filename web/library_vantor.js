@@ -10,6 +10,7 @@ var LibraryVantor = {
     soonQueue: [],
     channel: null,
     listeners: [],
+    fittedRatio: 0,  // of device pixels to CSS pixels, when the canvas was last placed
     wasActive: false,
     locks: {},
     lockCount: 0,
@@ -121,6 +122,7 @@ var LibraryVantor = {
       var canvas = Module['canvas'], painter = Page.hooks().painter;
       if (!painter) return;
       var ratio = window.devicePixelRatio || 1;
+      Page.fittedRatio = ratio;
       var at = Module['_vantor_web_layout'](innerWidth, innerHeight, ratio) >> 2;
       var place = HEAP32.slice(at, at + 8);
       var css = function(pixels) { return pixels / ratio + 'px'; };
@@ -379,6 +381,8 @@ var LibraryVantor = {
 
   vantor_canvas_show__deps: ['$Page'],
   vantor_canvas_show: function(rgba) {
+    // A window moved to a denser screen keeps its size: no resize comes.
+    if ((window.devicePixelRatio || 1) !== Page.fittedRatio) Page.fit();
     Page.hooks().painter.show(HEAPU8.subarray(rgba, rgba + 640 * 480 * 4));
     var stats = Page.stats();
     if (stats.presents++ === 0) {

@@ -42,7 +42,7 @@ void blendLines(uint32_t* out, const uint32_t* a, const uint32_t* b, size_t coun
 // over; a smaller one stays where the display finds it quickly.
 constexpr size_t kCachedBytes = 8u << 20;
 
-void copyLine(uint32_t* out, const uint32_t* line, size_t count, bool pastCaches) {
+void copyLine(uint32_t* out, const uint32_t* line, size_t count, [[maybe_unused]] bool pastCaches) {
 #ifdef __SSE2__
     if (pastCaches) {
         size_t x = 0;

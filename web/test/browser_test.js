@@ -294,8 +294,9 @@ async function selectAndLetGo(page) {
   }
 }
 
-step('the picture fills a browser window and a phone either way round; turned, it refits at once', async (t) => {
+step('the picture fills a browser window, on a denser screen too, and a phone either way round; turned, it refits at once', async (t) => {
   const viewports = [['browser-1920x947', { width: 1920, height: 947, deviceScaleFactor: 1 }],
+                     ['browser-1920x947-2x', { width: 1920, height: 947, deviceScaleFactor: 2 }],
                      ['phone-landscape-844x390', { width: 844, height: 390, deviceScaleFactor: 3 }],
                      ['phone-portrait-390x844', { width: 390, height: 844, deviceScaleFactor: 3 }]];
   for (const [name, viewport] of viewports) {
