@@ -324,6 +324,8 @@ var LibraryVantor = {
 
   vantor_page_frame_done__deps: ['$Page'],
   vantor_page_frame_done: function() {
+    // A window moved to a denser screen keeps its size: no resize comes.
+    if (Page.fittedRatio && (window.devicePixelRatio || 1) !== Page.fittedRatio) Page.fit();
     var stats = Page.stats();
     var now = performance.now();
     var slot = stats.frames % stats.frameTimes.length;
@@ -381,8 +383,6 @@ var LibraryVantor = {
 
   vantor_canvas_show__deps: ['$Page'],
   vantor_canvas_show: function(rgba) {
-    // A window moved to a denser screen keeps its size: no resize comes.
-    if ((window.devicePixelRatio || 1) !== Page.fittedRatio) Page.fit();
     Page.hooks().painter.show(HEAPU8.subarray(rgba, rgba + 640 * 480 * 4));
     var stats = Page.stats();
     if (stats.presents++ === 0) {
