@@ -26,7 +26,7 @@ target_link_options(vantor PRIVATE ${WEB_MEMORY} -lidbfs.js
   --js-library=${WEB_DIR}/library_vantor.js --pre-js=${WEB_DIR}/exit_status.js
   -sASYNCIFY -sASYNCIFY_IMPORTS=['${async_list}'] -sASYNCIFY_STACK_SIZE=65536
   -sEXPORTED_FUNCTIONS=['_${export_list}'] -sMODULARIZE=1 -sEXPORT_NAME=createVantor
-  -sENVIRONMENT=web -sEXPORTED_RUNTIME_METHODS=['FS','addRunDependency','removeRunDependency'])
+  -sENVIRONMENT=web -sEXPORTED_RUNTIME_METHODS=['FS'])
 set_target_properties(vantor PROPERTIES SUFFIX .js
   LINK_DEPENDS "${WEB_DIR}/library_vantor.js;${WEB_DIR}/exit_status.js")
 

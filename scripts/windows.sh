@@ -209,42 +209,17 @@ smoke() {
     xvfb-run -a -s "-screen 0 1280x800x24" scripts/windows.sh smoke-inside "$dir"
 }
 
-# Waits up to ten seconds for a command to print something; prints it.
-await_output() {
-    local said=""
-    for _ in $(seq 20); do
-        said=$("$@") && [ -n "$said" ] && break
-        sleep 0.5
-    done
-    echo "$said"
-}
-
-# The first resting piece of the last trace line, if the board is idle.
-resting_piece() {
-    tail -1 trace.txt | awk '$8 == 1 && $14 == 0 {
-        for (i = 0; i < 65; i++) if (substr($19, 2 * i + 1, 1) == "1") { print i; exit } }'
-}
-
 # Full screen on the 1280 x 800 screen: the picture 1066 x 800 in the middle;
 # a click at a resting piece's centre selects it, read at that very point.
 smoke_full_screen() {
     local window=$1
     xdotool key --window "$window" alt+Return
     sleep 2
-    local geometry bounds cell ax ay seen picked
+    local geometry
     geometry=$(xdotool getwindowgeometry "$window" | awk '/Geometry/ { print $2 }')
     [ "$geometry" = "1280x800" ] || fail "smoke: full screen is $geometry, not 1280x800"
-    import -window "$window" full-screen.png
-    bounds=$(convert full-screen.png -format %@ info:)
-    [ "$bounds" = "1066x800+107+0" ] || fail "smoke: the picture fills $bounds, not 1066x800+107+0"
-    cell=$(await_output resting_piece)
-    [ -n "$cell" ] || fail "smoke: no resting piece on an idle board"
-    read -r ax ay < <(anchors | sed -n "$((cell + 1))p")
-    seen=$(wc -l <trace.txt)
-    xdotool mousemove --window "$window" $((107 + (2 * ax + 1) * 1066 / 1280)) $(((2 * ay + 1) * 800 / 960)) click 1
-    picked=$(await_output awk -v from="$seen" -v cell="$cell" 'NR > from && $13 == cell { print $2, $3; exit }' trace.txt)
-    [ "$picked" = "$ax $ay" ] || fail "smoke: the click at piece $cell's centre ($ax $ay) read as '$picked'"
-    echo "smoke: full screen 1280x800 shows the picture at $bounds; a click selected piece $cell at $picked"
+    "$root/tests/desktop/check_desktop.py" --fill-and-select trace.txt ||
+        fail "smoke: full screen does not fill 1066x800+107+0 or a click missed its piece"
 }
 
 # The part of the smoke test that runs on the virtual screen.

@@ -254,8 +254,6 @@ var LibraryVantor = {
     // answer once: with an error when the storage fails, gives up or stays
     // silent for 10 s.
     watchStorage: function() {
-      if (IDBFS.watched) return;
-      IDBFS.watched = true;
       var syncfs = IDBFS.syncfs, getDB = IDBFS.getDB;
       IDBFS.syncfs = function(mount, populate, callback) {
         var done = false;

@@ -47,15 +47,14 @@
     return new Uint8Array(await new Response(body).arrayBuffer());
   }
 
-  async function fetchData(name) { return [name, await fetchFile(name)]; }
-
   // The program is compiled while the data still arrives, and once for
   // every game played on this page.
   async function load() {
     expectSizes();
+    const [wasm, ...files] = LOADED;
     const [program, ...data] = await Promise.all([
-      fetchFile('vantor.wasm').then((bytes) => WebAssembly.compile(bytes)),
-      fetchData('DATA30.RES'), fetchData('kelvo.res')]);
+      fetchFile(wasm).then((bytes) => WebAssembly.compile(bytes)),
+      ...files.map(async (name) => [name, await fetchFile(name)])]);
     return { program, data };
   }
 
@@ -180,7 +179,7 @@
     if (!workers) return;
     workers.addEventListener('controllerchange', () => { if (!started) location.reload(); });
     workers.getRegistration().then((registration) => {
-      if (registration && registration.waiting && workers.controller) registration.waiting.postMessage('take-over');
+      if (!started && registration && registration.waiting && workers.controller) registration.waiting.postMessage('take-over');
     }).catch(() => {});
   }
 

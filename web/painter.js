@@ -12,7 +12,6 @@ function paintOn(canvas) {
   const source = typeof OffscreenCanvas === 'function'
     ? new OffscreenCanvas(640, 480) : Object.assign(document.createElement('canvas'), { width: 640, height: 480 });
   const sourceContext = source.getContext('2d', { alpha: false });
-  const image = sourceContext.createImageData(640, 480);
   const context = canvas.getContext('2d', { alpha: false });
   const draw = () => {
     context.imageSmoothingEnabled = false;
@@ -27,8 +26,7 @@ function paintOn(canvas) {
       draw();
     },
     show(pixels) {
-      image.data.set(pixels);
-      sourceContext.putImageData(image, 0, 0);
+      sourceContext.putImageData(new ImageData(pixels, 640, 480), 0, 0);
       draw();
     },
   };

@@ -4,7 +4,6 @@
 // present and the share of a core the process used while pacing them (35 ms,
 // 857 frames: 30 seconds), in a window or full screen (VANTOR_SCALING chooses
 // how the picture is enlarged).
-#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>

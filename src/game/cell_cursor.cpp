@@ -1,7 +1,6 @@
 #include "game/cell_cursor.h"
 
 #include <algorithm>
-#include <initializer_list>
 
 #include "game/board.h"
 #include "game/cell_positions.h"
@@ -22,21 +21,13 @@ constexpr int kBandFrom = 12 * 12;
 constexpr int kBandTo = 14 * 14;
 constexpr int kOuterEdge = 15 * 15;
 
-int moveBy(uint8_t forward, uint8_t back) {
-    return (inputDevices.keyRepeats(forward) ? 1 : 0) - (inputDevices.keyRepeats(back) ? 1 : 0);
-}
-
-bool pressed(std::initializer_list<uint8_t> keys) {
-    return std::any_of(keys.begin(), keys.end(), [](uint8_t k) { return inputDevices.keyPressed(k); });
-}
-
 }  // namespace
 
 void CellCursor::steer() {
-    int across = moveBy(DIK_RIGHT, DIK_LEFT);
-    int outward = moveBy(DIK_UP, DIK_DOWN);
-    bool left = pressed({DIK_SPACE, DIK_RETURN, DIK_NUMPADENTER});
-    bool right = pressed({DIK_DELETE, DIK_X});
+    int across = inputDevices.keyStep(DIK_RIGHT, DIK_LEFT);
+    int outward = inputDevices.keyStep(DIK_UP, DIK_DOWN);
+    bool left = inputDevices.anyKeyPressed({DIK_SPACE, DIK_RETURN, DIK_NUMPADENTER});
+    bool right = inputDevices.anyKeyPressed({DIK_DELETE, DIK_X});
     if (!across && !outward && !left && !right) return;
     KeyPointer& pointer = inputDevices.keyPointer;
     if (!pointer.leads()) {
@@ -46,13 +37,15 @@ void CellCursor::steer() {
     column = (column + across + kColumns) % kColumns;
     row = std::clamp(row + outward, 0, kRows - 1);
     if (!left && !right) return;
-    const CellPosition& at = CellPositions[column * kRows + row];
+    const CellPosition& at = anchor();
     pointer.press(at.x, at.y, left ? 0 : 1);
 }
 
+const CellPosition& CellCursor::anchor() const { return CellPositions[cellIndex(row, column)]; }
+
 void CellCursor::draw() const {
     if (!inputDevices.keyPointer.leads()) return;
-    const CellPosition& at = CellPositions[column * kRows + row];
+    const CellPosition& at = anchor();
     for (int dy = -15; dy <= 15; ++dy) {
         for (int dx = -15; dx <= 15; ++dx) {
             int d = dx * dx + dy * dy;

@@ -3,6 +3,8 @@
 
 namespace vantor {
 
+struct CellPosition;
+
 // The keyboard's and the game controller's hand on the board: a ring on
 // one cell. Left and Right go round the wheel, Up goes outward and Down
 // inward; Space or Enter clicks the left button on the cell and Delete or X
@@ -16,6 +18,9 @@ struct CellCursor {
     void steer();
     // The ring, while keys lead.
     void draw() const;
+
+private:
+    const CellPosition& anchor() const;
 };
 
 inline CellCursor cellCursor;

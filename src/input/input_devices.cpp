@@ -109,7 +109,7 @@ void InputDevices::countHeldPolls() {
     for (int k = 0; k < 256; ++k) {
         if (!keyState[k]) {
             heldPolls[k] = 0;
-        } else if (heldPolls[k] < UINT16_MAX && ++heldPolls[k] == 1) {
+        } else if (heldPolls[k] < 2 && ++heldPolls[k] == 1) {
             pressTick_[k] = pollTick_;
         }
     }
@@ -132,6 +132,14 @@ bool InputDevices::keyRepeats(uint8_t key) const {
     if (!keyState[key]) return false;
     if (heldPolls[key] == 1) return true;
     return repeatsBy(pressTick_[key], pollTick_) > repeatsBy(pressTick_[key], previousPollTick_);
+}
+
+int InputDevices::keyStep(uint8_t forward, uint8_t back) const {
+    return (keyRepeats(forward) ? 1 : 0) - (keyRepeats(back) ? 1 : 0);
+}
+
+bool InputDevices::anyKeyPressed(std::initializer_list<uint8_t> keys) const {
+    return std::any_of(keys.begin(), keys.end(), [this](uint8_t k) { return keyPressed(k); });
 }
 
 bool InputDevices::NoKeyDown() const {

@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
 
 #include "input/key_pointer.h"
 #include "platform/input.h"
@@ -61,9 +62,13 @@ public:
     // It went down, or it has been held long enough to repeat, as a held
     // key types again: after 400 ms, then every 120 ms.
     bool keyRepeats(uint8_t key) const;
+    // +1 when forward repeats, -1 when back does, 0 for both or neither.
+    int keyStep(uint8_t forward, uint8_t back) const;
+    // Any of them went down at the last poll.
+    bool anyKeyPressed(std::initializer_list<uint8_t> keys) const;
 
     uint8_t keyState[256] = {};
-    uint16_t heldPolls[256] = {};  // keyboard polls in a row each key has been held (read ones)
+    uint8_t heldPolls[256] = {};  // per key: 0 up, 1 down since the last poll, 2 held longer (read ones)
     MouseState mouse;
     // Whether the screens draw the game's arrow at the mouse: not after a
     // touch. Drawing only; nothing the game does depends on it.

@@ -9,13 +9,11 @@
 namespace vantor::platform {
 namespace {
 
-constexpr int kWidth = 640, kHeight = 480;
-
 // The page's numbers may be anything; a viewport is at least a pixel and
 // less than a wall of screens.
 int devicePixels(double css, double ratio) {
     double pixels = std::round(css * ratio);
-    return std::isfinite(pixels) ? static_cast<int>(std::clamp(pixels, 1.0, 65536.0)) : kWidth;
+    return std::isfinite(pixels) ? static_cast<int>(std::clamp(pixels, 1.0, 65536.0)) : kPictureWidth;
 }
 
 }  // namespace
@@ -23,12 +21,12 @@ int devicePixels(double css, double ratio) {
 Scaling scalingOption() { return option("VANTOR_SCALING") == "whole" ? Scaling::Whole : Scaling::Fill; }
 
 PictureRect fitPicture(int outputWidth, int outputHeight, Scaling scaling) {
-    int factor = std::min(outputWidth / kWidth, outputHeight / kHeight);
-    int w = kWidth * factor, h = kHeight * factor;
+    int factor = std::min(outputWidth / kPictureWidth, outputHeight / kPictureHeight);
+    int w = kPictureWidth * factor, h = kPictureHeight * factor;
     if (scaling == Scaling::Fill || factor < 1) {
-        bool wide = int64_t{outputWidth} * kHeight > int64_t{outputHeight} * kWidth;
-        w = wide ? outputHeight * kWidth / kHeight : outputWidth;
-        h = wide ? outputHeight : outputWidth * kHeight / kWidth;
+        bool wide = int64_t{outputWidth} * kPictureHeight > int64_t{outputHeight} * kPictureWidth;
+        w = wide ? outputHeight * kPictureWidth / kPictureHeight : outputWidth;
+        h = wide ? outputHeight : outputWidth * kPictureHeight / kPictureWidth;
     }
     return PictureRect{(outputWidth - w) / 2, (outputHeight - h) / 2, w, h};
 }
@@ -47,15 +45,15 @@ PageLayout pageLayout(double cssWidth, double cssHeight, double pixelRatio, Scal
     layout.picture = PictureRect{css.x * step, css.y * step, css.w * step, css.h * step};
     layout.portrait = height > width;
     if (layout.portrait) layout.picture.y = 0;
-    int factor = prescaleFactor(layout.picture.w, kWidth);
-    layout.smooth = layout.picture.w != kWidth * factor || layout.picture.h != kHeight * factor;
-    layout.canvasWidth = layout.smooth ? kWidth * factor : kWidth;
-    layout.canvasHeight = layout.smooth ? kHeight * factor : kHeight;
+    int factor = prescaleFactor(layout.picture.w, kPictureWidth);
+    layout.smooth = layout.picture.w != kPictureWidth * factor || layout.picture.h != kPictureHeight * factor;
+    layout.canvasWidth = layout.smooth ? kPictureWidth * factor : kPictureWidth;
+    layout.canvasHeight = layout.smooth ? kPictureHeight * factor : kPictureHeight;
     return layout;
 }
 
 int fittingScale(int usableWidth, int usableHeight, int asked) {
-    int largest = std::max(1, std::min(usableWidth / kWidth, usableHeight / kHeight));
+    int largest = std::max(1, std::min(usableWidth / kPictureWidth, usableHeight / kPictureHeight));
     return asked < 1 ? largest : std::min(asked, largest);
 }
 

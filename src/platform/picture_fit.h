@@ -10,9 +10,12 @@ enum class Scaling { Fill, Whole };
 // VANTOR_SCALING: "whole" asks for whole factors; anything else fills.
 Scaling scalingOption();
 
-// Where the 640 x 480 picture lies in an output's pixels.
+// The game's picture, in its own pixels.
+inline constexpr int kPictureWidth = 640, kPictureHeight = 480;
+
+// Where the picture lies in an output's pixels.
 struct PictureRect {
-    int x = 0, y = 0, w = 640, h = 480;
+    int x = 0, y = 0, w = kPictureWidth, h = kPictureHeight;
 
     bool operator==(const PictureRect&) const = default;
 
@@ -21,8 +24,8 @@ struct PictureRect {
     }
     // The picture's pixel under the centre of output pixel (px, py); off the
     // picture it lies outside 640 x 480, for the game to clamp.
-    int32_t pictureX(int64_t px) const { return w > 0 ? static_cast<int32_t>((2 * (px - x) + 1) * 640 / (2 * w)) : 0; }
-    int32_t pictureY(int64_t py) const { return h > 0 ? static_cast<int32_t>((2 * (py - y) + 1) * 480 / (2 * h)) : 0; }
+    int32_t pictureX(int64_t px) const { return w > 0 ? static_cast<int32_t>((2 * (px - x) + 1) * kPictureWidth / (2 * w)) : 0; }
+    int32_t pictureY(int64_t py) const { return h > 0 ? static_cast<int32_t>((2 * (py - y) + 1) * kPictureHeight / (2 * h)) : 0; }
 };
 
 // Where the picture goes in an output of the given size, centred: the
@@ -44,7 +47,7 @@ struct PageLayout {
     // The canvas's own pixels: the picture prescaled, shown with the
     // browser's smooth filter; at a whole factor the picture itself, shown
     // pixelated.
-    int canvasWidth = 640, canvasHeight = 480;
+    int canvasWidth = kPictureWidth, canvasHeight = kPictureHeight;
     bool smooth = false;
     // Taller than wide: the picture sits at the top, with room below for
     // a line suggesting to turn the screen.

@@ -11,8 +11,6 @@
 namespace vantor::platform {
 namespace {
 
-constexpr int kWidth = 640, kHeight = 480;
-
 // (256 - w) parts of a and w parts of b, each byte on its own.
 uint32_t blend(uint32_t a, uint32_t b, uint32_t w) {
     uint32_t oddBytes = ((a & 0x00FF00FFu) * (256 - w) + (b & 0x00FF00FFu) * w) >> 8 & 0x00FF00FFu;
@@ -60,15 +58,15 @@ void copyLine(uint32_t* out, const uint32_t* line, size_t count, [[maybe_unused]
 
 void SharpScaler::resize(int width, int height) {
     if (width == this->width() && height == this->height()) return;
-    columns_ = steps(width, kWidth);
-    rows_ = steps(height, kHeight);
+    columns_ = steps(width, kPictureWidth);
+    rows_ = steps(height, kPictureHeight);
     shadeOf_.clear();
     edges_.clear();
     for (const Step& column : columns_) {
         if (column.weight) edges_.push_back(column);
-        shadeOf_.push_back(uint16_t(column.weight ? kWidth + edges_.size() - 1 : column.source));
+        shadeOf_.push_back(uint16_t(column.weight ? kPictureWidth + edges_.size() - 1 : column.source));
     }
-    shades_.assign(kWidth + edges_.size(), 0);
+    shades_.assign(kPictureWidth + edges_.size(), 0);
     for (auto& line : lines_) line.assign(columns_.size(), 0);
     blended_.assign(columns_.size(), 0);
 }
@@ -102,9 +100,9 @@ const uint32_t* SharpScaler::line(const uint8_t* indices, int pitch, const uint3
     if (lineRows_[row & 1] == row) return out;
     lineRows_[row & 1] = row;
     const uint8_t* source = indices + size_t(row) * size_t(pitch);
-    for (int x = 0; x < kWidth; ++x) shades_[size_t(x)] = colours[source[x]];
+    for (int x = 0; x < kPictureWidth; ++x) shades_[size_t(x)] = colours[source[x]];
     for (size_t e = 0; e < edges_.size(); ++e)
-        shades_[kWidth + e] = blend(shades_[edges_[e].source], shades_[edges_[e].source + 1u], edges_[e].weight);
+        shades_[kPictureWidth + e] = blend(shades_[edges_[e].source], shades_[edges_[e].source + 1u], edges_[e].weight);
     const uint32_t* shades = shades_.data();
     const uint16_t* shadeOf = shadeOf_.data();
     for (size_t x = 0; x < columns_.size(); ++x) out[x] = shades[shadeOf[x]];

@@ -46,8 +46,7 @@ struct MenuState {
     // Presses made while the menu slides in count; one released before it
     // is open chooses nothing.
     void watchSlide() {
-        watchPress();
-        if (!inputDevices.mouse.left) pressed = false;
+        if (!watchPress()) pressed = false;
     }
 
     // A choice is a press that began while the menu was open, released over
@@ -91,15 +90,13 @@ struct MenuState {
     // Up and Down move the highlight at once, round the four buttons; Enter
     // or Space chooses the highlighted one.
     void followKeys() {
-        int step = (inputDevices.keyRepeats(DIK_DOWN) ? 1 : 0) - (inputDevices.keyRepeats(DIK_UP) ? 1 : 0);
+        int step = inputDevices.keyStep(DIK_DOWN, DIK_UP);
         if (step != 0) {
             inputDevices.keyPointer.lead();
             highlighted = highlighted < 0 ? (step > 0 ? 0 : 3) : (highlighted + step + 4) % 4;
             frame = 1;
         }
-        bool enter = inputDevices.keyPressed(DIK_RETURN) || inputDevices.keyPressed(DIK_NUMPADENTER) ||
-                     inputDevices.keyPressed(DIK_SPACE);
-        if (enter && highlighted != -1) chosen = true;
+        if (inputDevices.anyKeyPressed({DIK_RETURN, DIK_NUMPADENTER, DIK_SPACE}) && highlighted != -1) chosen = true;
     }
 
     void draw() const {

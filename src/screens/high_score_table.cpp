@@ -52,7 +52,7 @@ int HighScoreTable::loadForUpdate() {
         if (file.lastError() == platform::OpenError::AccessDenied) loadReadOnly();
         return 1;
     }
-    if (!readEntries()) {
+    if (!readEntries(file)) {
         reset();
         file.close();
         return 1;
@@ -63,13 +63,13 @@ int HighScoreTable::loadForUpdate() {
 
 // Every whole record, best first; a file of another size is damaged, not
 // worthless.
-bool HighScoreTable::readEntries() {
-    int64_t size = file.size();
+bool HighScoreTable::readEntries(ResourceFile& from) {
+    int64_t size = from.size();
     if (size < 0) return false;
     damaged_ = !validSize(size);
     count = static_cast<int32_t>(std::min<int64_t>(size / kHighScoreRecordBytes, kHighScoreEntries));
     uint8_t bytes[kFileBytes] = {};
-    file.read(bytes, static_cast<uint32_t>(count * kHighScoreRecordBytes));
+    from.read(bytes, static_cast<uint32_t>(count * kHighScoreRecordBytes));
     for (int i = 0; i < count; ++i) decode(bytes + i * kHighScoreRecordBytes, entries[i]);
     sortDescending();
     return true;
@@ -78,10 +78,7 @@ bool HighScoreTable::readEntries() {
 // A table that can be read but not written is still worth showing.
 void HighScoreTable::loadReadOnly() {
     ResourceFile reader;
-    if (!reader.open(path_, Mode::Read)) return;
-    std::swap(file, reader);
-    if (!readEntries()) reset();
-    std::swap(file, reader);
+    if (reader.open(path_, Mode::Read) && !readEntries(reader)) reset();
 }
 
 bool HighScoreTable::createFile() {

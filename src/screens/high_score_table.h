@@ -51,7 +51,7 @@ public:
     bool createAtWriteBack = false;
 
 private:
-    bool readEntries();
+    bool readEntries(ResourceFile& from);
     void loadReadOnly();
     bool store();
     bool keepDamaged();

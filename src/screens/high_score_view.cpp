@@ -13,18 +13,18 @@ namespace {
 constexpr int kEmptyTableMessage = 7;
 constexpr int kInUseMessage = 2;
 constexpr int kInUseSecondLine = 3;
+// A name grows while it is narrower than this, so it ends at most a glyph past x = 619.
+constexpr int kTableNameWidth = 457;
 
 void drawCentred(int y, const char* text) {
     DrawnArea area;
     vdp.drawText(kScreenWidth / 2, y, text, AlignCentre, area);
 }
 
-// A name from a damaged file may run past its column: it is cut where
-// typing would have stopped.
 std::string fittingName(const std::string& name) {
     std::string shown;
     for (char c : name) {
-        if (vdp.textWidth(shown.c_str()) >= kTableNameWidth) break;
+        if (!nameHasRoom(shown.c_str())) break;
         shown += c;
     }
     return shown;
@@ -51,6 +51,8 @@ bool waitWhileInUse(int& result) {
 }
 
 }  // namespace
+
+bool nameHasRoom(const char* name) { return vdp.textWidth(name) < kTableNameWidth; }
 
 void drawTableRow(int i, int y) {
     DrawnArea area;

@@ -7,10 +7,11 @@ constexpr int kTableFirstRowY = 147;
 constexpr int kTableRowHeight = 18;
 constexpr int kTableNameX = 162;
 constexpr int kTableScoreRightX = 137;
-// A name grows while it is narrower than this, so it ends at most a glyph past x = 619.
-constexpr int kTableNameWidth = 457;
-
 inline int tableRowY(int row) { return kTableFirstRowY + kTableRowHeight * row; }
+
+// Whether a name may take one more character: typing stops where it has
+// none, and a longer name (from a damaged file) is drawn cut there.
+bool nameHasRoom(const char* name);
 
 // Row i of the table: the name from x 162 (as much as the column holds),
 // the score ending at x 137.

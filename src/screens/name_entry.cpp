@@ -32,7 +32,7 @@ struct NameEditor {
         if (c == kEnter) return true;
         if (c == kBackspace) {
             if (length > 0) text[--length] = 0;
-        } else if (c >= 32 && length < kMaxNameLength && vdp.textWidth(text) < kTableNameWidth) {
+        } else if (c >= 32 && length < kMaxNameLength && nameHasRoom(text)) {
             text[length++] = static_cast<char>(c);
         }
         return false;

@@ -11,6 +11,9 @@ mouse left alone; QUIT ends the program with status 0.
 usage: check_desktop.py PATH/TO/vantor [SCREENSHOT-FOLDER]
        check_desktop.py --key-swap TRACE   the arrows and Enter swap two pieces in
                                            the focused game that writes TRACE
+       check_desktop.py --fill-and-select TRACE   the picture fills the largest 4:3
+                                           part of the game's window, and a click
+                                           at a piece's centre selects it
 Run the X server with -noreset: one that resets as the first game lets go
 refuses the second game's connection for a moment."""
 import os
@@ -95,13 +98,8 @@ class Watched:
         return any(f[7] == SWAPPING for f in frames) and {CELLS[a], CELLS[b]} <= pressed
 
 
-class Game(Watched):
-    def __init__(self, program, folder, extra):
-        super().__init__(os.path.join(folder, "trace.txt"))
-        env = dict(os.environ, VANTOR_TRACE=self.trace, VANTOR_HOME=folder + "/")
-        self.process = subprocess.Popen([program, *extra, "Q"], cwd=folder, env=env,
-                                        stderr=subprocess.PIPE, text=True)
-        wait_for(self.window, waiting_for="the window", game=self)
+class Shown(Watched):
+    """A running game seen through its trace and its window."""
 
     # Looked up at each use: SDL may make its window afresh as it sets up drawing.
     @staticmethod
@@ -142,6 +140,35 @@ class Game(Watched):
         time.sleep(0.1)
         xdo("click", "1")  # down and up at once: shorter than a frame
 
+    def select_resting(self):
+        """A click at the first resting piece's centre selects it, read at
+        that very point; that piece and one of another colour."""
+        cells = self.idle_board()[18]
+        resting = [i for i in range(65) if cells[2 * i] == "1"]
+        a = resting[0]
+        b = next(i for i in resting if cells[2 * i + 1] != cells[2 * a + 1])
+        seen = len(self.lines())
+        self.click(CELLS[a])
+        picked = wait_for(lambda: [l for l in self.lines()[seen:] if l[12] == str(a)],
+                          waiting_for=f"piece {a} selected", game=self)[0]
+        check((int(picked[1]), int(picked[2])) == CELLS[a],
+              f"the click at piece {a}'s centre {CELLS[a]} reads as {picked[1]},{picked[2]}", quiet=True)
+        return a, b, seen
+
+    def click_at_once(self, spot, pause):
+        """The pointer goes there and clicks within about a frame; with no
+        pause it jumps and clicks at once, as a tablet's tap."""
+        xdo("mousemove", *self.screen(spot), "sleep", pause, "click", "1")
+
+
+class Game(Shown):
+    def __init__(self, program, folder, extra):
+        super().__init__(os.path.join(folder, "trace.txt"))
+        env = dict(os.environ, VANTOR_TRACE=self.trace, VANTOR_HOME=folder + "/")
+        self.process = subprocess.Popen([program, *extra, "Q"], cwd=folder, env=env,
+                                        stderr=subprocess.PIPE, text=True)
+        wait_for(self.window, waiting_for="the window", game=self)
+
     def reach_play(self):
         # The opening leaves two trace lines; the table waits for a key.
         def playing():
@@ -154,24 +181,10 @@ class Game(Watched):
         return self.place()
 
     def swap_once(self):
-        cells = self.idle_board()[18]
-        resting = [i for i in range(65) if cells[2 * i] == "1"]
-        a = resting[0]
-        b = next(i for i in resting if cells[2 * i + 1] != cells[2 * a + 1])
-        seen = len(self.lines())
-        self.click(CELLS[a])
-        picked = wait_for(lambda: [l for l in self.lines()[seen:] if l[12] == str(a)],
-                          waiting_for=f"piece {a} selected", game=self)[0]
-        check((int(picked[1]), int(picked[2])) == CELLS[a],
-              f"the click at piece {a}'s centre {CELLS[a]} reads as {picked[1]},{picked[2]}", quiet=True)
+        a, b, seen = self.select_resting()
         self.click(CELLS[b])
         time.sleep(1.0)
         return any(line[7] == SWAPPING for line in self.lines()[seen:])
-
-    def click_at_once(self, spot, pause):
-        """The pointer goes there and clicks within about a frame; with no
-        pause it jumps and clicks at once, as a tablet's tap."""
-        xdo("mousemove", *self.screen(spot), "sleep", pause, "click", "1")
 
     def menu_result(self, first, last, seconds):
         """The menu opened with its button; the pointer rests on first (if
@@ -248,6 +261,13 @@ def check_bounds(game, name, shots, w, h):
 def main():
     if sys.argv[1] == "--key-swap":
         check(Watched(sys.argv[2]).key_swap(), "the arrows and Enter swap two pieces")
+        return
+    if sys.argv[1] == "--fill-and-select":
+        shown = Shown(sys.argv[2])
+        w, h = shown.place()
+        check_bounds(shown, "full screen", None, w, h)
+        a = shown.select_resting()[0]
+        print(f"ok:   a click at piece {a}'s centre selects it")
         return
     program = os.path.abspath(sys.argv[1])
     shots = sys.argv[2] if len(sys.argv) > 2 else None

@@ -1,8 +1,7 @@
 // What the page calls: its events, and its sound output's pulls.
 #include <emscripten.h>
 
-#include <algorithm>
-#include <iterator>
+#include <array>
 
 #include "common/cp1251.h"
 #include "platform/picture_fit.h"
@@ -60,14 +59,13 @@ EMSCRIPTEN_KEEPALIVE void vantor_web_activate(int active) {
 // and height of the picture in device pixels, the canvas's own width and
 // height, whether it is shown smooth, whether the viewport is portrait.
 EMSCRIPTEN_KEEPALIVE const int* vantor_web_layout(double cssWidth, double cssHeight, double pixelRatio) {
-    static int placed[8];
+    static std::array<int, 8> placed;
     vantor::platform::PageLayout layout =
         vantor::platform::pageLayout(cssWidth, cssHeight, pixelRatio, vantor::platform::scalingOption());
     if (WebBackend* web = backend()) web->input().setPicture(layout.picture);
     const vantor::platform::PictureRect& p = layout.picture;
-    int values[8] = {p.x, p.y, p.w, p.h, layout.canvasWidth, layout.canvasHeight, layout.smooth, layout.portrait};
-    std::copy(std::begin(values), std::end(values), placed);
-    return placed;
+    placed = {p.x, p.y, p.w, p.h, layout.canvasWidth, layout.canvasHeight, layout.smooth, layout.portrait};
+    return placed.data();
 }
 
 // n samples of the mix for the sound output, or null: ask again later.
