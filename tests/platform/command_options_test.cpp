@@ -22,7 +22,11 @@ TEST(CommandOptionsTest, LeadingOptionsBecomeSwitchesAndTheRestIsTheGames) {
     EXPECT_EQ(options.settings, (Settings{{"VANTOR_BACKEND", "headless"}, {"VANTOR_SCALE", "3"},
                                           {"VANTOR_HOME", ""}, {"VANTOR_SNAPSHOT_AT", "1,5"},
                                           {"VANTOR_WINDOW", "1"}, {"VANTOR_SCALING", "whole"}}));
-    EXPECT_EQ(read({"--", "3"}).firstGameArgument, 1);  // "--" alone is the game's
+    // "--" alone is no option but the start of the game's line: run, not refused.
+    CommandOptions dashes = read({"--", "3"});
+    EXPECT_EQ(dashes.action, Action::Run);
+    EXPECT_EQ(dashes.firstGameArgument, 1);
+    EXPECT_EQ(dashes.settings, Settings{});
 }
 
 // A mistyped switch must not start a game that ignores it.

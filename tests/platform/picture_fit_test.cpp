@@ -58,6 +58,8 @@ TEST(PictureFit, ThePageCanvasInDevicePixels) {
         {390, 844, 3, Scaling::Whole, {265, 0, 640, 480}, 640, 480, false, true},
         {1300, 1000, 1, Scaling::Whole, {10, 20, 1280, 960}, 640, 480, false, false},
         {1920, 1080, 2, Scaling::Fill, {480, 0, 2880, 2160}, 3200, 2400, true, false},
+        // 1262 CSS pixels wide, on the CSS grid (2525 device pixels at 657 would be half off it)
+        {1920, 947, 2, Scaling::Fill, {658, 0, 2524, 1894}, 2560, 1920, true, false},
         {1280, 960, 1, Scaling::Fill, {0, 0, 1280, 960}, 640, 480, false, false},
         {nan, -5, 0, Scaling::Fill, {319, 0, 1, 1}, 640, 480, true, false}  // nonsense: still a picture,
     };
