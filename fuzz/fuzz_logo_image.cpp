@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <string>
 
 #include "platform/headless/headless_backend.h"
 #include "screens/logo_image.h"
@@ -13,8 +14,8 @@ using namespace vantor;
 
 // The logo is looked for in the current folder first: a folder of its own.
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    auto dir = std::filesystem::temp_directory_path() / "vantor-fuzz-logo-image";
-    std::filesystem::create_directories(dir);
+    std::string dir = (std::filesystem::temp_directory_path() / "vantor-fuzz-XXXXXX").string();
+    if (!mkdtemp(dir.data())) std::abort();
     std::filesystem::current_path(dir);
     platform::headless::installFresh();
     if (!vdp.init(true)) std::abort();
