@@ -28,6 +28,9 @@ TEST_F(CellCursorTest, TheRingIsALightBandWithDarkEdgesWhileKeysLead) {
         EXPECT_EQ(vdp.pixel(at.x + distance, at.y), colour) << distance;
         EXPECT_EQ(vdp.pixel(at.x, at.y - distance), colour) << distance;
     }
+    // Off the axes the edges keep their radii: 11, 12, 14 and 15 pixels.
+    const int offAxis[][3] = {{7, 8, 0}, {11, 4, 3}, {13, 4, 2}, {14, 4, 3}};
+    for (auto [dx, dy, colour] : offAxis) EXPECT_EQ(vdp.pixel(at.x - dx, at.y + dy), colour) << dx << "," << dy;
 }
 
 // Up on the outer ring and Down on the inner one keep the ring on its
