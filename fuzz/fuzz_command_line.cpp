@@ -1,7 +1,11 @@
 // Any bytes as the game's command line, as the platform's leading options
 // (split into arguments at zero bytes), as the text the platform converts
 // to the game's code page, as a headless input script, and as the browser
-// viewport the page asks the picture's place for.
+// viewport the page asks the picture's place for: the demo, recording and Q
+// modes follow the line alone, options run or are refused with a reason,
+// conversions never grow without bound, a script is read or said wrong, and
+// the picture never has a negative place or size, on a canvas of whole
+// 640 x 480 steps.
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>

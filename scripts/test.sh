@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Sets up, builds and runs every test: once with warnings as errors (and the
 # game played on a virtual display), once under AddressSanitizer and
-# UndefinedBehaviorSanitizer, then the Windows and browser builds' tests.
+# UndefinedBehaviorSanitizer, then the fuzz targets for 50 seconds each, then
+# the Windows and browser builds' tests.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
@@ -18,6 +19,14 @@ cmake -S . -B build-asan -DVANTOR_WERROR=ON -DVANTOR_SANITIZE=ON -DVANTOR_BENCH=
 cmake --build build-asan -j"$jobs"
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
     ctest --test-dir build-asan --output-on-failure -j"$jobs"
+
+# Every fuzz target, built with clang under both sanitizers, fuzzed for a
+# short while from its seeds in fuzz/corpus/: a crash, a sanitizer report or
+# a broken rule (an abort in the target) fails the run.
+CC=clang CXX=clang++ cmake -S . -B build-fuzz -DVANTOR_WERROR=ON -DVANTOR_FUZZ=ON -DVANTOR_SANITIZE=ON \
+    -DVANTOR_TESTS=OFF -DVANTOR_BENCH=OFF
+cmake --build build-fuzz -j"$jobs"
+UBSAN_OPTIONS=print_stacktrace=1 ctest --test-dir build-fuzz/fuzz --output-on-failure -j"$jobs"
 
 # The Windows build, cross-built with mingw-w64 and tested under wine.
 scripts/windows.sh test

@@ -12,8 +12,10 @@ namespace {
 using KeyPointerTest = testing::InputFixture;
 
 TEST_F(KeyPointerTest, KeysPressThroughTheGamesPointerUntilTheMouseStirs) {
-    // Frame 3: the system pointer where it was is no motion; 5, 7, 9: motion or a button is.
-    start("0 mouse 100 100\n3 mouse 100 100\n5 mouse 101 100\n7 move 0 1\n9 press left\n");
+    // Frames 3 and 12: the system pointer where it was is no motion; 5, 7, 9
+    // and 12: motion or either button is.
+    start("0 mouse 100 100\n3 mouse 100 100\n5 mouse 101 100\n7 move 0 1\n9 press left\n10 release left\n"
+          "12 mouse 101 100\n12 press right\n");
     KeyPointer& keys = inputDevices.keyPointer;
     struct Step {
         int press;  // the button the keys press before this frame, -1: none
@@ -24,7 +26,8 @@ TEST_F(KeyPointerTest, KeysPressThroughTheGamesPointerUntilTheMouseStirs) {
         {-1, 100, 100, 0, 0, false}, {0, 326, 174, 0x80, 0, true}, {1, 355, 182, 0, 0x80, true},
         {-1, 355, 182, 0, 0, true},  {-1, 355, 182, 0, 0, true},   {0, 101, 100, 0, 0, false},
         {-1, 101, 100, 0, 0, false}, {2, 101, 101, 0, 0, false},   {-1, 101, 101, 0, 0, false},
-        {2, 101, 101, 0x80, 0, false},
+        {2, 101, 101, 0x80, 0, false}, {2, 101, 101, 0, 0, true},  {0, 326, 174, 0x80, 0, true},
+        {-1, 101, 100, 0, 0x80, false},  // the right button too: it clicks where the mouse is
     };
     for (const Step& s : steps) {
         if (s.press >= 0 && s.press < 2) keys.press(s.press ? 355 : 326, s.press ? 182 : 174, s.press);

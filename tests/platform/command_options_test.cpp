@@ -9,26 +9,35 @@ namespace {
 using Action = CommandOptions::Action;
 using Settings = std::vector<std::pair<std::string, std::string>>;
 
+// As the system hands them over: the program's name first, a null last.
 CommandOptions read(std::vector<const char*> args) {
     args.insert(args.begin(), "vantor");
-    return readCommandOptions(static_cast<int>(args.size()), args.data());
+    args.push_back(nullptr);
+    return readCommandOptions(static_cast<int>(args.size()) - 1, args.data());
 }
 
 TEST(CommandOptionsTest, LeadingOptionsBecomeSwitchesAndTheRestIsTheGames) {
     CommandOptions options = read({"--headless", "--scale=3", "--home=", "--snapshot-at=1,5",
-                                   "--window", "--scaling=whole", "Q", "--scale=x"});
+                                   "--window", "--scaling=whole", "--backend=headless", "Q", "--scale=x"});
     EXPECT_EQ(options.action, Action::Run);
-    EXPECT_EQ(options.firstGameArgument, 7);
+    EXPECT_EQ(options.firstGameArgument, 8);
     EXPECT_EQ(options.settings, (Settings{{"VANTOR_BACKEND", "headless"}, {"VANTOR_SCALE", "3"},
                                           {"VANTOR_HOME", ""}, {"VANTOR_SNAPSHOT_AT", "1,5"},
-                                          {"VANTOR_WINDOW", "1"}, {"VANTOR_SCALING", "whole"}}));
-    EXPECT_EQ(read({"--", "3"}).firstGameArgument, 1);  // "--" alone is the game's
+                                          {"VANTOR_WINDOW", "1"}, {"VANTOR_SCALING", "whole"},
+                                          {"VANTOR_BACKEND", "headless"}}));
+    EXPECT_EQ(read({"--window"}).firstGameArgument, 2);  // options alone: the game's line is empty
+    // "--" alone is no option but the start of the game's line: run, not refused.
+    CommandOptions dashes = read({"--", "3"});
+    EXPECT_EQ(dashes.action, Action::Run);
+    EXPECT_EQ(dashes.firstGameArgument, 1);
+    EXPECT_EQ(dashes.settings, Settings{});
 }
 
 // A mistyped switch must not start a game that ignores it.
 TEST(CommandOptionsTest, UnknownAndMalformedOptionsAreRefusedWithTheReason) {
     const std::pair<const char*, const char*> refused[] = {
         {"--widnow", "--widnow is not an option"},
+        {"--w", "--w is not an option"},  // the shortest that is no "--"
         {"--scale=two", "--scale needs a whole number"},
         {"--frames", "--frames needs a whole number"},
         {"--frames=12345678901", "--frames needs a whole number"},

@@ -4,6 +4,9 @@
 
 #include <cmath>
 #include <limits>
+#include <tuple>
+
+#include "support/headless_fixture.h"
 
 namespace vantor::platform {
 
@@ -36,6 +39,11 @@ TEST(PictureFit, FillTakesTheLargest4To3RectangleAndWholeTheLargestWholeFactor) 
         EXPECT_EQ(fitPicture(c.width, c.height, Scaling::Fill), c.fill) << c.width << "x" << c.height;
         EXPECT_EQ(fitPicture(c.width, c.height, Scaling::Whole), c.whole) << c.width << "x" << c.height;
     }
+    // VANTOR_SCALING=whole asks for whole factors; anything else fills.
+    for (auto [text, scaling] : {std::pair{"whole", Scaling::Whole}, {"fill", Scaling::Fill}, {"", Scaling::Fill}}) {
+        testing::ScopedEnv env{"VANTOR_SCALING", text};
+        EXPECT_EQ(scalingOption(), scaling) << text;
+    }
 }
 
 // The page learns its canvas from the same rule: device pixels (whole CSS
@@ -58,6 +66,11 @@ TEST(PictureFit, ThePageCanvasInDevicePixels) {
         {390, 844, 3, Scaling::Whole, {265, 0, 640, 480}, 640, 480, false, true},
         {1300, 1000, 1, Scaling::Whole, {10, 20, 1280, 960}, 640, 480, false, false},
         {1920, 1080, 2, Scaling::Fill, {480, 0, 2880, 2160}, 3200, 2400, true, false},
+        // 1262 CSS pixels wide, on the CSS grid (2525 device pixels at 657 would be half off it)
+        {1920, 947, 2, Scaling::Fill, {658, 0, 2524, 1894}, 2560, 1920, true, false},
+        {1920, 947, 8, Scaling::Fill, {2632, 0, 10096, 7576}, 10240, 7680, true, false},
+        {1000, 1000, 2, Scaling::Fill, {0, 250, 2000, 1500}, 2560, 1920, true, false},  // square: not portrait
+        {1300, 961, 1, Scaling::Fill, {9, 0, 1281, 961}, 1920, 1440, true, false},  // a pixel past a factor
         {1280, 960, 1, Scaling::Fill, {0, 0, 1280, 960}, 640, 480, false, false},
         {nan, -5, 0, Scaling::Fill, {319, 0, 1, 1}, 640, 480, true, false}  // nonsense: still a picture,
     };
@@ -98,6 +111,15 @@ TEST(PictureFit, TheWindowScaleIsTheLargestThatFitsTheDesktop) {
     EXPECT_EQ(fittingScale(2560, 1400, 0), 2);  // the panel takes the third's room
     EXPECT_EQ(fittingScale(3840, 2160, 2), 2);
     EXPECT_EQ(fittingScale(600, 400, 0), 1);    // smaller than the picture: still one
+    EXPECT_EQ(fittingScale(1280, 1024, 1), 1);
+    EXPECT_EQ(fittingScale(1024, 1600, 0), 1);  // a desktop on its side: the width decides
+    // VANTOR_SCALE asks (unset: the largest); one too large is said on stderr.
+    for (auto [asked, scale, said] : {std::tuple{"", 2, false}, {"2", 2, false}, {"3", 2, true}}) {
+        testing::ScopedEnv env{"VANTOR_SCALE", asked};
+        ::testing::internal::CaptureStderr();
+        EXPECT_EQ(windowScale(1280, 1024), scale) << asked;
+        EXPECT_EQ(::testing::internal::GetCapturedStderr().empty(), !said) << asked;
+    }
 }
 
 }  // namespace

@@ -22,8 +22,12 @@ Cover cover(int at, int shown, int picture) {
 // One-pixel checkers (dark and light shades through every colour of the
 // table), padded rows, enlarged by factors whole and not: every output
 // pixel inside one picture pixel has exactly its colour; only those across
-// an edge blend, between the colours they cover; at 1.0 and 2.0 the result
-// is plain nearest-neighbour enlargement and the padding stays untouched.
+// an edge blend, between the colours they cover, edges between columns and
+// between rows alike; at whole factors the result is plain nearest-neighbour
+// enlargement and the padding stays untouched.
+// The last output is past the caches, its rows an odd number of pixels
+// apart from a start that is not 16-byte aligned, as in a resized window
+// whose picture starts at an odd x.
 TEST(SharpScaler, CheckersStaySharpAtEveryFactor) {
     const int pitch = 672;
     std::vector<uint8_t> indices(size_t(pitch) * 480, 0xFF);
@@ -35,29 +39,36 @@ TEST(SharpScaler, CheckersStaySharpAtEveryFactor) {
     auto colourAt = [&](int x, int y) { return colours[indices[size_t(y) * pitch + x]]; };
 
     SharpScaler scaler;
-    for (double factor : {1.0, 1.5, 2.0, 2.4, 3.6}) {
-        const int w = int(640 * factor), h = int(480 * factor), outPitch = w + 8;
+    struct Output {
+        int w, h, padding, start;
+    };
+    for (Output o : {Output{640, 480, 8, 0}, {960, 720, 8, 0}, {1280, 960, 8, 0}, {1536, 1152, 8, 0},
+                     {2304, 1728, 8, 0}, {2561, 1921, 2, 1}}) {
+        const int w = o.w, h = o.h, outPitch = w + o.padding;
         scaler.resize(w, h);
         ASSERT_EQ(scaler.width(), w);
         ASSERT_EQ(scaler.height(), h);
-        std::vector<uint32_t> out(size_t(outPitch) * h, 0xABABABABu);
-        scaler.scale(indices.data(), pitch, colours, out.data(), outPitch * 4);
-        int mixed = 0;  // pixels of none of the colours they cover
+        std::vector<uint32_t> buffer(size_t(outPitch) * h + o.start, 0xABABABABu);
+        uint32_t* out = buffer.data() + o.start;
+        scaler.scale(indices.data(), pitch, colours, out, outPitch * 4);
+        // Pixels of none of the colours they cover, between two columns or two rows.
+        int mixedAcross = 0, mixedDown = 0;
         for (int oy = 0; oy < h; ++oy) {
             Cover cy = cover(oy, h, 480);
-            ASSERT_EQ(out[size_t(oy) * outPitch + w], 0xABABABABu) << "padding, factor " << factor;
+            ASSERT_EQ(out[size_t(oy) * outPitch + w], 0xABABABABu) << "padding, " << w << "x" << h;
             for (int ox = 0; ox < w; ++ox) {
                 Cover cx = cover(ox, w, 640);
                 uint32_t got = out[size_t(oy) * outPitch + ox];
                 if (cx.first == cx.last && cy.first == cy.last) {
                     ASSERT_EQ(got, colourAt(cx.first, cy.first))
-                        << "inside picture pixel " << cx.first << "," << cy.first << ", factor " << factor;
+                        << "inside picture pixel " << cx.first << "," << cy.first << ", " << w << "x" << h;
                     continue;
                 }
                 bool pure = false;
                 for (int sy = cy.first; sy <= cy.last; ++sy)
                     for (int sx = cx.first; sx <= cx.last; ++sx) pure = pure || got == colourAt(sx, sy);
-                mixed += !pure;
+                mixedAcross += !pure && cy.first == cy.last;
+                mixedDown += !pure && cx.first == cx.last;
                 for (int shift = 0; shift < 32; shift += 8) {
                     int channel = got >> shift & 0xFF, low = 255, high = 0;
                     for (int sy = cy.first; sy <= cy.last; ++sy)
@@ -66,11 +77,12 @@ TEST(SharpScaler, CheckersStaySharpAtEveryFactor) {
                             high = std::max<int>(high, colourAt(sx, sy) >> shift & 0xFF);
                         }
                     ASSERT_TRUE(channel >= low && channel <= high)
-                        << "across an edge at " << ox << "," << oy << ", factor " << factor;
+                        << "across an edge at " << ox << "," << oy << ", " << w << "x" << h;
                 }
             }
         }
-        EXPECT_EQ(mixed == 0, factor == 1.0 || factor == 2.0) << "factor " << factor;
+        EXPECT_EQ(mixedAcross == 0, w % 640 == 0) << w << "x" << h;
+        EXPECT_EQ(mixedDown == 0, h % 480 == 0) << w << "x" << h;
     }
 }
 
