@@ -50,7 +50,7 @@ constexpr const char* kSoundHelp =
 
 std::string usage() {
     return std::string("usage: ") + kProgram +
-           " [--OPTION[=VALUE]]... [COMMAND LINE]\n"
+           " [--OPTION[=VALUE]]... [--] [COMMAND LINE]\n"
            "\n"
            "The command line is the game's own: 'Q...' skips the maker's logo, '3'\n"
            "plays the recorded demo DATA32.RES back, and one hidden word records it.\n"
@@ -185,6 +185,11 @@ CommandOptions readCommandOptions(int argc, const char* const* argv) {
             options.action = arg == "--version" ? CommandOptions::Action::Version
                                                 : CommandOptions::Action::Help;
             return options;
+        }
+        // "--" ends the options, so a game's line may start with "--" too.
+        if (arg == "--") {
+            ++i;
+            break;
         }
         if (arg.size() < 3 || arg.compare(0, 2, "--") != 0) break;
         if (!readOne(arg, options)) {

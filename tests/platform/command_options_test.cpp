@@ -26,11 +26,12 @@ TEST(CommandOptionsTest, LeadingOptionsBecomeSwitchesAndTheRestIsTheGames) {
                                           {"VANTOR_WINDOW", "1"}, {"VANTOR_SCALING", "whole"},
                                           {"VANTOR_BACKEND", "headless"}}));
     EXPECT_EQ(read({"--window"}).firstGameArgument, 2);  // options alone: the game's line is empty
-    // "--" alone is no option but the start of the game's line: run, not refused.
-    CommandOptions dashes = read({"--", "3"});
+    // "--" ends the options: the demo runs, and a line that looks like an option is the game's.
+    CommandOptions dashes = read({"--window", "--", "3"});
     EXPECT_EQ(dashes.action, Action::Run);
-    EXPECT_EQ(dashes.firstGameArgument, 1);
-    EXPECT_EQ(dashes.settings, Settings{});
+    EXPECT_EQ(dashes.firstGameArgument, 3);
+    EXPECT_EQ(dashes.settings, (Settings{{"VANTOR_WINDOW", "1"}}));
+    EXPECT_EQ(read({"--", "--window"}).firstGameArgument, 2);
 }
 
 // A mistyped switch must not start a game that ignores it.
