@@ -37,7 +37,7 @@ void CellCursor::steer() {
 const CellPosition& CellCursor::anchor() const { return CellPositions[cellIndex(row, column)]; }
 
 void CellCursor::draw() const {
-    if (inputDevices.keyPointer.leads()) drawCellRing(anchor(), kRingColour, false);
+    if (inputDevices.keyPointer.leads()) drawCellRing(anchor(), kRingColour, 2, false);
 }
 
 }  // namespace vantor

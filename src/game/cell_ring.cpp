@@ -9,12 +9,7 @@ namespace vantor {
 namespace {
 
 constexpr uint8_t kEdgeColour = 3;  // the game palette's near black
-// Radii squared, in pixels from the anchor: the band lies between the
-// inner and outer edges; neighbouring anchors are 29 pixels apart or more.
-constexpr int kInnerEdge = 11 * 11;
-constexpr int kBandFrom = 12 * 12;
-constexpr int kBandTo = 14 * 14;
-constexpr int kOuterEdge = 15 * 15;
+constexpr int kInnerEdge = 11;
 constexpr float kDashTurn = 3.14159265f / 8;
 
 // Every other eighth of the way round, starting across the top.
@@ -25,12 +20,15 @@ bool onDash(int dx, int dy) {
 
 }  // namespace
 
-void drawCellRing(const CellPosition& at, uint8_t band, bool dashed) {
-    for (int dy = -15; dy <= 15; ++dy) {
-        for (int dx = -15; dx <= 15; ++dx) {
+void drawCellRing(const CellPosition& at, uint8_t band, int width, bool dashed) {
+    // Radii squared: the band lies between the inner and outer edges.
+    const int outer = kInnerEdge + width + 1;
+    const int bandFrom = (kInnerEdge + 1) * (kInnerEdge + 1), bandTo = outer * outer;
+    for (int dy = -outer; dy <= outer; ++dy) {
+        for (int dx = -outer; dx <= outer; ++dx) {
             int d = dx * dx + dy * dy;
-            if (d < kInnerEdge || d >= kOuterEdge || (dashed && !onDash(dx, dy))) continue;
-            bool inBand = d >= kBandFrom && d < kBandTo;
+            if (d < kInnerEdge * kInnerEdge || d >= (outer + 1) * (outer + 1) || (dashed && !onDash(dx, dy))) continue;
+            bool inBand = d >= bandFrom && d < bandTo;
             vdp.fillRect(at.x + dx, at.y + dy, 1, 1, inBand ? band : kEdgeColour);
         }
     }

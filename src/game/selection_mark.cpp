@@ -12,7 +12,7 @@ constexpr uint8_t kMarkColour = 155;  // bright in the game palette's gold ramp
 }  // namespace
 
 void drawSelectionMark() {
-    if (board.selected >= 0 && board.selected < kCells) drawCellRing(CellPositions[board.selected], kMarkColour, true);
+    if (board.selected >= 0 && board.selected < kCells) drawCellRing(CellPositions[board.selected], kMarkColour, 3, true);
 }
 
 }  // namespace vantor

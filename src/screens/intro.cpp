@@ -8,6 +8,7 @@
 #include "screens/logo_image.h"
 #include "screens/palette_fade.h"
 #include "screens/screen_frame.h"
+#include "video/font_shift.h"
 #include "video/screen_copy.h"
 
 namespace vantor {
@@ -76,12 +77,8 @@ constexpr uint8_t kTitleTextShift = 112;
 constexpr int kTitleHintY = 436;
 
 void drawTitleHint() {
-    Font game = vdp.selectFont(Font{});
-    Font shifted = game;
-    shifted.colourOffset = static_cast<uint8_t>(shifted.colourOffset + kTitleTextShift);
-    vdp.selectFont(shifted);
+    FontShift spray(kTitleTextShift);
     drawHint(HintPlace::Title, kTitleHintY);
-    vdp.selectFont(game);
 }
 
 void drawTitle() {

@@ -4,7 +4,7 @@
 
 #include "input/input_devices.h"
 #include "platform/gamepad.h"
-#include "video/vdp.h"
+#include "video/font_shift.h"
 
 namespace vantor {
 namespace {
@@ -18,6 +18,10 @@ constexpr std::string_view kOffered =
     "\xC0\xC1\xC2\xC3\xC4\xC5\xA8\xC6\xC7\xC8\xC9\xCA\xCB\xCC\xCD\xCE\xCF"
     "\xD0\xD1\xD2\xD3\xD4\xD5\xD6\xD7\xD8\xD9\xDA\xDB\xDC\xDD\xDE\xDF";
 constexpr int kCount = static_cast<int>(kOffered.size());
+
+// The game palette's text ramp moved onto its gold one: the character on
+// offer stands out from those taken.
+constexpr uint8_t kGoldShift = 16;
 
 bool controllerLeads() { return inputDevices.inUse == InputKind::Controller; }
 
@@ -37,6 +41,7 @@ void NamePicker::steer() {
 
 void NamePicker::draw(int x, int y) const {
     if (!controllerLeads()) return;
+    FontShift gold(kGoldShift);
     DrawnArea area;
     vdp.drawChar(x, y, static_cast<uint8_t>(kOffered[index_]), AlignLeft, area);
 }
