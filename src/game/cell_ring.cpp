@@ -1,6 +1,7 @@
 #include "game/cell_ring.h"
 
-#include <cmath>
+#include <algorithm>
+#include <cstdlib>
 
 #include "game/cell_positions.h"
 #include "video/vdp.h"
@@ -10,12 +11,16 @@ namespace {
 
 constexpr uint8_t kEdgeColour = 3;  // the game palette's near black
 constexpr int kInnerEdge = 11;
-constexpr float kDashTurn = 3.14159265f / 8;
+// Tangents of 11.25 and 33.75 degrees, in thousandths.
+constexpr int kNearAxis = 199;
+constexpr int kNearDiagonal = 668;
 
-// Every other eighth of the way round, starting across the top.
+// Eight dashes, one across the top, each an eighth of the way round: within
+// 11.25 degrees of an axis or a diagonal. In whole numbers, so that every
+// build draws the same pixels.
 bool onDash(int dx, int dy) {
-    float turn = std::atan2(float(dy), float(dx)) + kDashTurn / 2;
-    return static_cast<int>(std::floor(turn / kDashTurn)) % 2 == 0;
+    int longer = std::max(std::abs(dx), std::abs(dy)), shorter = std::min(std::abs(dx), std::abs(dy));
+    return shorter * 1000 < longer * kNearAxis || shorter * 1000 > longer * kNearDiagonal;
 }
 
 }  // namespace
