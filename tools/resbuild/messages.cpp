@@ -27,7 +27,7 @@ std::vector<std::string> messageList() {
         "Type your name and press Enter",
         "Up/Down: a letter   A: take it   B: take back   Start: done",
         // The first play screen of a touch player.
-        "Tap two pieces of different colours to swap them",
+        "Tap two pieces to swap them, drag the gauge for the speed",
         "Hold a group of 5 or more, or tap it with two fingers: it goes",
     };
 }
