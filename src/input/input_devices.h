@@ -28,8 +28,9 @@ struct CharRing {
     int32_t readIndex = 0;
 };
 
-// What the player last used: the screens word their hints and choose their
-// highlight by it. Drawing and menu highlight only; picks never read it.
+// What the player last used: the screens word their hints by it, the menu
+// chooses its first highlight and the name entry offers the controller's
+// letters. Picks on the board never read it, so recordings stay as they were.
 using platform::InputKind;
 
 // Demo recording or playback of the mouse.

@@ -144,6 +144,12 @@ void toggleSound() {
         soundDevice.switchOff();
 }
 
+void drawSlide(int image) {
+    vdp.restoreScreen(savedScreen);
+    vdp.drawFillRunImage(0, 0, res.menuSlide[image]);
+    vdp.present();
+}
+
 // A choice made: true when it closes the menu, false for the sound switch.
 bool takeChoice(MenuState& menu) {
     soundDevice.playRegion(0, kChosenSound);
@@ -159,9 +165,7 @@ bool slideIn(MenuState& menu) {
     for (int i = 0; i <= kSlideInLast; ++i) {
         if (!runFrame()) return false;
         if (!standsInPlace(i)) {
-            vdp.restoreScreen(savedScreen);
-            vdp.drawFillRunImage(0, 0, res.menuSlide[i]);
-            vdp.present();
+            drawSlide(i);
             menu.watchSlide();
             continue;
         }
@@ -176,9 +180,7 @@ bool slideIn(MenuState& menu) {
 bool slideOut() {
     for (int i = kSlideInLast; i <= kSlideOutLast; ++i) {
         if (!runFrame()) return false;
-        vdp.restoreScreen(savedScreen);
-        vdp.drawFillRunImage(0, 0, res.menuSlide[i]);
-        vdp.present();
+        drawSlide(i);
     }
     return true;
 }
