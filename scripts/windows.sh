@@ -77,6 +77,42 @@ click_script() {
             }'
 }
 
+# A controller alone, a button a press every 6 frames round a cycle that
+# moves the ring, presses A and B, and now and then opens the menu and
+# resumes: games played, their names picked, the tables left.
+pad_script() {
+    awk -v frames="$1" 'BEGIN {
+        n = split("right up a right down a up up a left down down a b", cycle, " ")
+        print "180 pad a"; print "181 pad"; print "190 pad a"; print "191 pad"
+        for (f = 330; f + 40 < frames; f += 6) {
+            if (++k % 150 == 0) {
+                printf "%d pad start\n%d pad\n%d pad a\n%d pad\n", f, f + 1, f + 12, f + 13
+                f += 40
+                continue
+            }
+            printf "%d pad %s\n%d pad\n", f, cycle[k % n + 1], f + 1
+        }
+    }'
+}
+
+# The controller script plays the same game natively and under wine: the
+# same play-frame trace and the same scores.
+controller_replay() {
+    local dir="$root/build-win/controller"
+    rm -rf "$dir" && mkdir -p "$dir" && cd "$dir"
+    cp "$root/build/DATA30.RES" "$root/build/kelvo.res" .
+    pad_script 8000 >pad.txt
+    export VANTOR_HOME="" VANTOR_BACKEND=headless VANTOR_FRAMES=8000 VANTOR_INPUT=pad.txt
+    VANTOR_TRACE=native.txt "$root/build/vantor" 2>/dev/null
+    mv HIGH30 native-HIGH30
+    VANTOR_TRACE=windows.txt "$wine" "$root/build-win/vantor.exe" 2>/dev/null
+    unset VANTOR_HOME VANTOR_BACKEND VANTOR_FRAMES VANTOR_INPUT
+    cmp native.txt windows.txt || fail "controller: the Windows trace differs from the native one"
+    cmp native-HIGH30 HIGH30 || fail "controller: the Windows scores differ from the native ones"
+    echo "controller: $(wc -l <native.txt) play frames and $(($(stat -c %s HIGH30) / 40)) scores, the same on both"
+    cd "$root"
+}
+
 # Records a game natively, plays it back natively and under wine, and wants
 # the two play-frame traces equal, byte for byte.
 replay() {
@@ -291,6 +327,7 @@ test)
     wine_settle
     replay 1
     replay 2
+    controller_replay
     other_scripts
     unstored_scores
     switches

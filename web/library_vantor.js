@@ -347,6 +347,11 @@ var LibraryVantor = {
   vantor_page_listen__deps: ['$Page'],
   vantor_page_listen: function(on) { if (on) Page.attach(); else Page.detach(); },
 
+  vantor_page_started_by__deps: ['$Page'],
+  vantor_page_started_by: function() {
+    return Page.hooks().startedBy | 0;
+  },
+
   vantor_page_offer_keyboard__deps: ['$Page'],
   vantor_page_offer_keyboard: function(on) {
     if (Page.hooks().offerKeyboard) Page.hooks().offerKeyboard(!!on);

@@ -145,7 +145,14 @@
     show('failed');
   }
 
-  async function start() {
+  // What the start button was pressed with, for the game's first hints:
+  // 0 a mouse, 1 a finger or pen, 2 a key (a click made by the keyboard).
+  function startedBy(e) {
+    if (e && (e.pointerType === 'touch' || e.pointerType === 'pen')) return 1;
+    return e && e.detail === 0 && !e.pointerType ? 2 : 0;
+  }
+
+  async function start(e) {
     if (running) return;
     running = started = true;
     show(null);
@@ -160,6 +167,7 @@
       printErr: (text) => console.warn(text),
       page: {
         sound, messageBox, toggleFullScreen, notice, offerKeyboard, textField: $('typing'), painter,
+        startedBy: startedBy(e),
         // The picture takes the focus once the program has placed and shown it.
         firstFrame: () => { if (document.activeElement === document.body) canvas.focus(); },
         modalOpen: () => $('message').open,
@@ -196,8 +204,9 @@
   addEventListener('pointerdown', noteTouch, true);
   canvas.addEventListener('pointerup', tapToType);
   // Below a portrait picture: a phone may be turned, a window made wider.
+  // A tablet is no phone: the words speak of the screen.
   $('turn').textContent = matchMedia('(pointer: coarse)').matches
-    ? 'Turn your phone sideways for a larger picture.' : 'A wider window shows a larger picture.';
+    ? 'Turn the screen sideways for a larger picture.' : 'A wider window shows a larger picture.';
   window.vantorTimings = timings;
   keepForOffline();
 

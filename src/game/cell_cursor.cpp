@@ -4,22 +4,15 @@
 
 #include "game/board.h"
 #include "game/cell_positions.h"
+#include "game/cell_ring.h"
 #include "input/input_devices.h"
-#include "video/vdp.h"
 
 namespace vantor {
 namespace {
 
-// The game palette's white and near black: a light band with a dark edge
-// shows on the sea, the stone and every piece colour.
+// The game palette's white: a light band with a dark edge shows on the
+// sea, the stone and every piece colour.
 constexpr uint8_t kRingColour = 2;
-constexpr uint8_t kEdgeColour = 3;
-// Radii squared, in pixels from the anchor: the band lies between the
-// inner and outer edges; neighbouring anchors are 29 pixels apart or more.
-constexpr int kInnerEdge = 11 * 11;
-constexpr int kBandFrom = 12 * 12;
-constexpr int kBandTo = 14 * 14;
-constexpr int kOuterEdge = 15 * 15;
 
 }  // namespace
 
@@ -44,16 +37,7 @@ void CellCursor::steer() {
 const CellPosition& CellCursor::anchor() const { return CellPositions[cellIndex(row, column)]; }
 
 void CellCursor::draw() const {
-    if (!inputDevices.keyPointer.leads()) return;
-    const CellPosition& at = anchor();
-    for (int dy = -15; dy <= 15; ++dy) {
-        for (int dx = -15; dx <= 15; ++dx) {
-            int d = dx * dx + dy * dy;
-            if (d < kInnerEdge || d >= kOuterEdge) continue;
-            bool band = d >= kBandFrom && d < kBandTo;
-            vdp.fillRect(at.x + dx, at.y + dy, 1, 1, band ? kRingColour : kEdgeColour);
-        }
-    }
+    if (inputDevices.keyPointer.leads()) drawCellRing(anchor(), kRingColour, 2, false);
 }
 
 }  // namespace vantor

@@ -8,12 +8,15 @@
 #include "game/play_trace.h"
 #include "game/score_display.h"
 #include "game/score_flash.h"
+#include "game/selection_mark.h"
 #include "game/speed_control.h"
+#include "game/touch_aim.h"
 #include "game/wave_sizes.h"
 #include "input/input_devices.h"
 #include "resources/data30.h"
 #include "screens/ambient_animation.h"
 #include "screens/game_menu.h"
+#include "screens/input_hint.h"
 #include "screens/screen_frame.h"
 #include "video/screen_copy.h"
 #include "video/vdp.h"
@@ -138,6 +141,7 @@ bool menuRequested() {
 // The player's own commands, read only in Idle. False when the menu said quit.
 bool runIdleCommands(int& menuResult) {
     if (menuRequested()) {
+        inputDevices.aimTouch = nullptr;
         inputDevices.WaitAllKeysUp();
         menuResult = runGameMenu();
         if (menuResult == kMenuNewGame) board.scatterAll();
@@ -175,6 +179,8 @@ int composeFrame(bool show, int& menuResult) {
         drawPointer();
     }
     cellCursor.draw();
+    drawSelectionMark();
+    drawTouchPlayHint();
     if (show) vdp.present();
     return 1;
 }
@@ -201,6 +207,9 @@ int playFrame(bool show) {
     int menuResult = PlayTrace::kNoMenu;
     int result = composeFrame(show, menuResult);
     playTrace.endFrame(menuResult);
+    // Until the game ends, touches at the next poll are aimed at the pieces.
+    bool goesOn = result == 1 && !(board.phase == Idle && board.pieceCount > kCells);
+    inputDevices.aimTouch = goesOn ? aimTouchAtCell : nullptr;
     return result;
 }
 

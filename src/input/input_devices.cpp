@@ -49,7 +49,10 @@ int InputDevices::init() {
     std::memset(keyState, 0, sizeof keyState);
     std::memset(heldPolls, 0, sizeof heldPolls);
     pads_ = platform::GamepadState{};
+    padsHeld_ = padsHeldBefore_ = 0;
+    padTypesEnter_ = true;
     keyPointer = KeyPointer{};
+    inUse = input.startedBy();
     ring.capture = 0;
     if (!input.openMouse()) return 2;
     haveMouse_ = true;
@@ -79,7 +82,9 @@ void InputDevices::PollMouse() {
         int64_t y = reading.absolute ? reading.y : int64_t{mouse.y} + reading.dy;
         mouse.x = clampTo(x, 639);
         mouse.y = clampTo(y, 479);
+        if (reading.byTouch && aimTouch) aimTouch(mouse.x, mouse.y, reading.reach);
     }
+    if (keyPointer.stirred()) inUse = reading.byTouch ? InputKind::Touch : InputKind::Mouse;
     mouse.left = reading.buttons[0];
     mouse.right = reading.buttons[1];
     pointerShown = !reading.byTouch;
@@ -99,8 +104,19 @@ bool InputDevices::readKeyboard() {
 void InputDevices::readGamepads() {
     platform::GamepadState now = platform::input().gamepadState();
     platform::addGamepadKeys(now, keyState);
-    if (uint8_t typed = platform::gamepadTyped(pads_, now)) putChar(typed);
+    uint8_t typed = platform::gamepadTyped(pads_, now);
+    if (typed && padTypesEnter_) putChar(typed);
     pads_ = now;
+    padsHeldBefore_ = padsHeld_;
+    padsHeld_ = platform::heldButtons(now);
+    if (padsHeld_ & ~padsHeldBefore_) inUse = InputKind::Controller;
+}
+
+// A key of the keyboard's own, before the controllers add theirs, that went
+// down since the last poll.
+void InputDevices::noteKeyboardUse() {
+    for (int k = 0; k < 256; ++k)
+        if (keyState[k] && heldPolls[k] == 0) inUse = InputKind::Keys;
 }
 
 void InputDevices::countHeldPolls() {
@@ -122,6 +138,7 @@ void InputDevices::PollKeyboard() {
         std::memset(keyState, 0, sizeof keyState);
         return;
     }
+    noteKeyboardUse();
     readGamepads();
     countHeldPolls();
 }
@@ -141,6 +158,8 @@ int InputDevices::keyStep(uint8_t forward, uint8_t back) const {
 bool InputDevices::anyKeyPressed(std::initializer_list<uint8_t> keys) const {
     return std::any_of(keys.begin(), keys.end(), [this](uint8_t k) { return keyPressed(k); });
 }
+
+bool InputDevices::padPressed(uint16_t buttons) const { return (padsHeld_ & ~padsHeldBefore_ & buttons) != 0; }
 
 bool InputDevices::NoKeyDown() const {
     return std::all_of(std::begin(keyState), std::end(keyState), [](uint8_t k) { return k == 0; });

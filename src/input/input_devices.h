@@ -28,6 +28,11 @@ struct CharRing {
     int32_t readIndex = 0;
 };
 
+// What the player last used: the screens word their hints by it, the menu
+// chooses its first highlight and the name entry offers the controller's
+// letters. Picks on the board never read it, so recordings stay as they were.
+using platform::InputKind;
+
 // Demo recording or playback of the mouse.
 struct Recorder {
     int32_t active = 0;
@@ -66,6 +71,12 @@ public:
     int keyStep(uint8_t forward, uint8_t back) const;
     // Any of them went down at the last poll.
     bool anyKeyPressed(std::initializer_list<uint8_t> keys) const;
+    // One of these controller buttons (the stick counting as the D-pad)
+    // went down at the last poll.
+    bool padPressed(uint16_t buttons) const;
+    // Whether the controller's A types Enter (13) into the ring; off while a
+    // screen takes A itself.
+    void padTypesEnter(bool on) { padTypesEnter_ = on; }
 
     uint8_t keyState[256] = {};
     uint8_t heldPolls[256] = {};  // per key: 0 up, 1 down since the last poll, 2 held longer (read ones)
@@ -73,6 +84,10 @@ public:
     // Whether the screens draw the game's arrow at the mouse: not after a
     // touch. Drawing only; nothing the game does depends on it.
     bool pointerShown = true;
+    InputKind inUse = InputKind::Mouse;
+    // While set, the polls give a touch's place to it to aim (the play
+    // screen moves it onto the piece meant); reach is in picture pixels.
+    std::function<void(int32_t& x, int32_t& y, int reach)> aimTouch;
     CharRing ring;
     Recorder recorder;
     KeyPointer keyPointer;
@@ -85,8 +100,12 @@ private:
     bool readKeyboard();
     void readGamepads();
     void countHeldPolls();
+    void noteKeyboardUse();
 
     platform::GamepadState pads_;
+    uint16_t padsHeld_ = 0;  // heldButtons at the last poll and the one before
+    uint16_t padsHeldBefore_ = 0;
+    bool padTypesEnter_ = true;
     uint32_t pollTick_ = 0;  // the clock at the last keyboard poll and the one before
     uint32_t previousPollTick_ = 0;
     uint32_t pressTick_[256] = {};

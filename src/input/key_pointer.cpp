@@ -25,7 +25,8 @@ bool KeyPointer::stirs(const platform::MouseReading& reading) {
 }
 
 bool KeyPointer::keeps(const platform::MouseReading& reading) {
-    if (stirs(reading)) {
+    stirred_ = stirs(reading);
+    if (stirred_) {
         leads_ = false;
         pending_ = -1;
     }

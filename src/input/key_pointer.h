@@ -22,6 +22,8 @@ public:
     // Sees a poll's mouse reading: motion or a button ends the keys' lead.
     // True while keys lead, when the reading must not move the pointer.
     bool keeps(const platform::MouseReading& reading);
+    // The reading keeps last saw moved the mouse or pressed its buttons.
+    bool stirred() const { return stirred_; }
     // Puts the pending press, if any, into this poll's mouse state.
     void pressInto(MouseState& mouse);
 
@@ -29,6 +31,7 @@ private:
     bool stirs(const platform::MouseReading& reading);
 
     bool leads_ = false;
+    bool stirred_ = false;
     int pending_ = -1;  // the button to press at the next poll
     int32_t x_ = 0;
     int32_t y_ = 0;

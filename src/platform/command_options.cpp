@@ -86,9 +86,12 @@ std::string usage() {
            "\n"
            "Without a mouse: the arrows move a ring over the wheel (Left and Right round\n"
            "it, Up outward), Space or Enter is the left button on its cell, Delete or X\n"
-           "the right one; in the menu Up and Down pick a button and Enter takes it. A\n"
-           "game controller: D-pad or left stick to move, A the left button, B or X the\n"
-           "right one, Start the menu, Back as Escape, the shoulders the speed.\n";
+           "the right one; a menu opened by keys has RESUME lit, Up and Down move it and\n"
+           "Enter takes it. A game controller: D-pad or left stick to move, A the left\n"
+           "button, B or X the right one, Start the menu (A takes, B resumes), Back as\n"
+           "Escape, the shoulders the speed; naming a score, Up and Down turn a letter, A\n"
+           "takes it, B takes one back, Start ends. A press or drag on the speed gauge\n"
+           "sets the speed.\n";
 }
 
 const Option* find(const std::string& name) {

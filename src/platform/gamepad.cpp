@@ -42,8 +42,10 @@ void GamepadState::add(const GamepadState& other) {
     stickY = furthest(stickY, other.stickY);
 }
 
+uint16_t heldButtons(const GamepadState& pad) { return pad.buttons | stickButtons(pad.stickX, pad.stickY); }
+
 void addGamepadKeys(const GamepadState& pad, uint8_t keys[256]) {
-    uint16_t held = pad.buttons | stickButtons(pad.stickX, pad.stickY);
+    uint16_t held = heldButtons(pad);
     for (auto [button, key] : kButtonKeys)
         if (held & button) keys[key] = 0x80;
 }

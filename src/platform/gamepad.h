@@ -32,6 +32,9 @@ struct GamepadState {
     void add(const GamepadState& other);
 };
 
+// The buttons held, with the stick's lean as the D-pad's.
+uint16_t heldButtons(const GamepadState& pad);
+
 // Holds the keys a controller stands for in the game's key bytes: the D-pad
 // and the stick are the arrows, A is Enter, B and X are Delete (the right
 // button at the cell cursor), Start is F10, Back is Escape and the

@@ -113,15 +113,23 @@ struct MouseReading {
     // The pointer last went where a finger touched, and no arrow belongs
     // under a finger: the game draws none until the mouse moves it again.
     bool byTouch = false;
+    // How far, in picture pixels, that finger's touch may fall from the
+    // spot meant (0 when unknown).
+    int32_t reach = 0;
 };
 
 // Keyboard and mouse in immediate mode, keys by DirectInput scan code, and
 // the game controllers, which the game reads as keys (addGamepadKeys).
 // Both devices belong to the game only while it has the input focus: in the
 // background a reading answers NotAcquired and so does acquiring.
+// What a player last used, as the screens word their hints by it.
+enum class InputKind { Mouse, Touch, Keys, Controller };
+
 class Input {
 public:
     virtual ~Input() = default;
+    // What the player used to start the program, where the backend can tell.
+    virtual InputKind startedBy() { return InputKind::Mouse; }
     // Creates the input system; false is fatal for the game.
     virtual bool create() = 0;
     // Sets up the keyboard; false when it cannot.

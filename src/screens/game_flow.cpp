@@ -6,6 +6,7 @@
 #include "resources/data30.h"
 #include "screens/curtain.h"
 #include "screens/high_score_screen.h"
+#include "screens/input_hint.h"
 #include "screens/intro.h"
 #include "screens/screen_frame.h"
 #include "video/screen_copy.h"
@@ -18,6 +19,7 @@ constexpr int kClosedCurtain = kCurtainImages - 1;
 constexpr int kStartDelayFrames = 24;
 constexpr int kFullBoard = 65;
 constexpr uint8_t kLeavingColour = 1;
+constexpr int kGameOverHintY = 450;
 
 // A screen that ends with the program leaves its saved screen behind; it
 // goes when the flow does.
@@ -57,6 +59,7 @@ bool gameOverWait() {
         if (!runFrame()) return false;
         vdp.restoreScreen(savedScreen);
         vdp.drawImage(320, 240, res.gameOver);
+        drawHint(HintPlace::GameOver, kGameOverHintY);
         vdp.present();
         if (inputDevices.peekChar() != 0) {
             inputDevices.takeChar();

@@ -1,7 +1,11 @@
 #include "screens/game_menu.h"
 
+#include <cstring>
+
 #include "audio/sound_device.h"
 #include "game/speed_control.h"
+#include "input/input_devices.h"
+#include "platform/gamepad.h"
 #include "resources/data30.h"
 #include "screens/screen_frame.h"
 #include "video/screen_copy.h"
@@ -15,6 +19,7 @@ constexpr int kHighlightImages = 12;
 constexpr int kSoundButton = 1;
 constexpr int kResumeButton = 3;
 constexpr int kEnded = 2;
+constexpr size_t kImageHeaderBytes = 8;
 
 constexpr int kOpeningSound = 4;
 constexpr int kChosenSound = 8;
@@ -36,6 +41,11 @@ int buttonAt(int x, int y) {
     return -1;
 }
 
+// The slide image shows the menu where it stays, as the slide-in's last does.
+bool standsInPlace(int image) {
+    return std::memcmp(res.menuSlide[image], res.menuSlide[kSlideInLast], kImageHeaderBytes) == 0;
+}
+
 struct MenuState {
     int highlighted = -1;
     int frame = 1;  // of the highlight animation
@@ -43,8 +53,16 @@ struct MenuState {
     bool pressed = false;  // a press that began while the menu was open
     bool chosen = false;
 
-    // Presses made while the menu slides in count; one released before it
-    // is open chooses nothing.
+    // Opened by a key or a controller button, the menu is theirs: RESUME is
+    // highlighted at once, and the pointer leaves the highlight alone.
+    void openedBy(InputKind kind) {
+        if (kind != InputKind::Keys && kind != InputKind::Controller) return;
+        highlighted = kResumeButton;
+        inputDevices.keyPointer.lead();
+    }
+
+    // Before the buttons stand, presses made count later; one released
+    // meanwhile chooses nothing.
     void watchSlide() {
         if (!watchPress()) pressed = false;
     }
@@ -87,8 +105,8 @@ struct MenuState {
         }
     }
 
-    // Up and Down move the highlight at once, round the four buttons; Enter
-    // or Space chooses the highlighted one.
+    // Up and Down move the highlight at once, round the four buttons; Enter,
+    // Space or A chooses the highlighted one. Escape, Back or B resume.
     void followKeys() {
         int step = inputDevices.keyStep(DIK_DOWN, DIK_UP);
         if (step != 0) {
@@ -97,11 +115,17 @@ struct MenuState {
             frame = 1;
         }
         if (inputDevices.anyKeyPressed({DIK_RETURN, DIK_NUMPADENTER, DIK_SPACE}) && highlighted != -1) chosen = true;
+        if (inputDevices.keyState[DIK_ESCAPE] || inputDevices.padPressed(platform::PadB)) {
+            highlighted = kResumeButton;
+            chosen = true;
+        }
     }
 
-    void draw() const {
+    // Once its buttons stand, the menu takes presses and keys; the speed
+    // keys wait until it is open.
+    void draw(bool open) const {
         vdp.restoreScreen(savedScreen);
-        updateSpeedControl();
+        if (open) updateSpeedControl();
         vdp.drawFillRunImage(0, 0, res.menuBackdrop);
         for (int k = 0; k < 4; ++k)
             vdp.drawFillRunImage(0, 0, res.menuButtons[k][k == highlighted ? frame : 0]);
@@ -120,47 +144,58 @@ void toggleSound() {
         soundDevice.switchOff();
 }
 
-// One frame of a slide; false when the program is to end.
-bool slideFrame(int image) {
-    if (!runFrame()) return false;
+void drawSlide(int image) {
     vdp.restoreScreen(savedScreen);
     vdp.drawFillRunImage(0, 0, res.menuSlide[image]);
     vdp.present();
-    return true;
 }
 
+// A choice made: true when it closes the menu, false for the sound switch.
+bool takeChoice(MenuState& menu) {
+    soundDevice.playRegion(0, kChosenSound);
+    if (menu.highlighted != kSoundButton) return true;
+    toggleSound();
+    menu.chosen = false;
+    return false;
+}
+
+// The slide-in; from the image where the menu stands, a choice may end it.
+// False when the program is to end.
 bool slideIn(MenuState& menu) {
     for (int i = 0; i <= kSlideInLast; ++i) {
-        if (!slideFrame(i)) return false;
-        menu.watchSlide();
+        if (!runFrame()) return false;
+        if (!standsInPlace(i)) {
+            drawSlide(i);
+            menu.watchSlide();
+            continue;
+        }
+        menu.watchClick();
+        menu.followKeys();
+        menu.draw(false);
+        if (menu.chosen && takeChoice(menu)) return true;
     }
     return true;
 }
 
 bool slideOut() {
-    for (int i = kSlideInLast; i <= kSlideOutLast; ++i)
-        if (!slideFrame(i)) return false;
+    for (int i = kSlideInLast; i <= kSlideOutLast; ++i) {
+        if (!runFrame()) return false;
+        drawSlide(i);
+    }
     return true;
 }
 
 // The open menu until a button other than the sound switch is chosen.
 bool choose(MenuState& menu) {
-    for (;;) {
+    while (!menu.chosen) {
         if (!runFrame()) return false;
         menu.watchClick();
         menu.followPointer();
         menu.followKeys();
-        if (inputDevices.keyState[DIK_ESCAPE]) {
-            menu.highlighted = kResumeButton;
-            menu.chosen = true;
-        }
-        menu.draw();
-        if (!menu.chosen) continue;
-        soundDevice.playRegion(0, kChosenSound);
-        if (menu.highlighted != kSoundButton) return true;
-        toggleSound();
-        menu.chosen = false;
+        menu.draw(true);
+        if (menu.chosen) takeChoice(menu);
     }
+    return true;
 }
 
 }  // namespace
@@ -171,6 +206,7 @@ int runGameMenu() {
     soundDevice.playRegion(0, kOpeningSound);
     MenuState menu;
     menu.heldSinceOpening = inputDevices.mouse.left != 0;
+    menu.openedBy(inputDevices.inUse);
     if (!slideIn(menu) || !choose(menu)) return kEnded;
     inputDevices.WaitAllKeysUp();
     if (!slideOut()) return kEnded;

@@ -4,9 +4,11 @@
 
 #include "platform/platform.h"
 #include "resources/data30.h"
+#include "screens/input_hint.h"
 #include "screens/logo_image.h"
 #include "screens/palette_fade.h"
 #include "screens/screen_frame.h"
+#include "video/font_shift.h"
 #include "video/screen_copy.h"
 
 namespace vantor {
@@ -69,10 +71,21 @@ bool playLogo() {
            fade(palette, Direction::Out, Pace::Pump);
 }
 
+// In the title palette the font's colours would be the sea's; moved by this
+// much they are the spray's light half.
+constexpr uint8_t kTitleTextShift = 112;
+constexpr int kTitleHintY = 436;
+
+void drawTitleHint() {
+    FontShift spray(kTitleTextShift);
+    drawHint(HintPlace::Title, kTitleHintY);
+}
+
 void drawTitle() {
     for (int y = 0; y < kScreenHeight; ++y)
         vdp.fillRect(0, y, kScreenWidth, 1, static_cast<uint8_t>(y % 255));
     vdp.drawFillRunImage(0, 0, res.title);
+    drawTitleHint();
 }
 
 // A click counts on release, so a button held since before keeps the title up.
@@ -89,6 +102,7 @@ bool waitOnTitle() {
         const uint8_t* keys = inputDevices.keyState;
         if (keys[DIK_ESCAPE] || keys[DIK_SPACE] || keys[DIK_RETURN] || keys[DIK_NUMPADENTER]) over = true;
         if (static_cast<int32_t>(platform::system().ticks() - deadline) > 0) over = true;
+        drawTitle();
         vdp.present();
         if (over) return true;
     }

@@ -8,6 +8,8 @@
 #include "resources/data30.h"
 #include "screens/high_score_table.h"
 #include "screens/high_score_view.h"
+#include "screens/input_hint.h"
+#include "screens/name_picker.h"
 #include "screens/screen_frame.h"
 #include "video/screen_copy.h"
 
@@ -22,6 +24,7 @@ constexpr uint8_t kEnter = 13;
 constexpr int kOwnerBytes = 32;
 constexpr int kDefaultNameLength = 35;
 constexpr int kDefaultNameMessage = 0;
+constexpr int kHintY = 440;
 
 struct NameEditor {
     char text[256] = {};
@@ -52,6 +55,8 @@ void enterName(int row) {
     std::memcpy(editor.text, entry.name, static_cast<size_t>(editor.length));
     bool cursor = false;
     int blink = kBlinkFrames;
+    NamePicker picker;
+    picker.begin();
     inputDevices.setCapture(true);
     inputDevices.emptyRing();
     platform::input().typingName(true);
@@ -59,10 +64,12 @@ void enterName(int row) {
         vdp.restoreScreen(savedScreen);
         showName(editor, entry);
         drawTable();
+        drawHint(HintPlace::NameEntry, kHintY);
+        int next = kTableNameX + vdp.textWidth(editor.text);
+        picker.draw(next, tableRowY(row));
         if (cursor) {
             DrawnArea area;
-            vdp.drawChar(kTableNameX + vdp.textWidth(editor.text), tableRowY(row), kCursorGlyph,
-                         AlignLeft, area);
+            vdp.drawChar(next, tableRowY(row), kCursorGlyph, AlignLeft, area);
         }
         if (--blink == 0) {
             blink = kBlinkFrames;
@@ -70,10 +77,12 @@ void enterName(int row) {
         }
         // Ending here keeps the name as far as it was typed.
         if (!runFrame()) return;
+        picker.steer();
         finished = editor.handle(inputDevices.takeChar());
         vdp.present();
     }
     platform::input().typingName(false);
+    picker.end();
     inputDevices.setCapture(false);
     inputDevices.emptyRing();
     if (entry.name[0] == 0) fillDefaultName(row);

@@ -84,6 +84,51 @@ TEST_F(IndicatorsTest, TheSpeedKeysMoveTheDelayWithinItsLimitsAndShowTheGauge) {
     EXPECT_EQ(shown, 59);
 }
 
+// A press on the gauge asks for the delay under it, reached a step a frame
+// as the keys make, also after the release; dragged, it follows the
+// pointer. A finger moving along it asks with no button; a mouse passing
+// over asks nothing, and the keys have the last word.
+TEST_F(IndicatorsTest, APressADragOrAFingerOnTheGaugeSetTheSpeedInTheKeysSteps) {
+    auto frames = [](int n) {
+        for (int i = 0; i < n; ++i) updateSpeedControl();
+    };
+    MouseState& mouse = inputDevices.mouse;
+    mouse = MouseState{gaugeMarkerX(5), 30, 0x80, 0};
+    updateSpeedControl();
+    EXPECT_EQ(frameDelay, 34);
+    EXPECT_EQ(speedGauge.timer, 59);
+    mouse.left = 0;
+    frames(28);
+    EXPECT_EQ(frameDelay, 6);
+    frames(5);
+    EXPECT_EQ(frameDelay, 5);
+
+    mouse.left = 0x80;
+    updateSpeedControl();
+    mouse.x = 440;  // dragged on past the slow end
+    frames(80);
+    EXPECT_EQ(frameDelay, 80);
+    mouse.left = 0;
+    mouse.x = gaugeMarkerX(40);
+    frames(3);
+    EXPECT_EQ(frameDelay, 80);
+    mouse = MouseState{gaugeMarkerX(5), 0, 0, 0};  // above it
+    frames(3);
+    EXPECT_EQ(frameDelay, 80);
+
+    inputDevices.pointerShown = false;  // a finger
+    mouse.y = 30;
+    frames(10);
+    EXPECT_EQ(frameDelay, 70);
+    inputDevices.keyState[DIK_SUBTRACT] = 0x80;
+    frames(2);
+    EXPECT_EQ(frameDelay, 72);
+    inputDevices.keyState[DIK_SUBTRACT] = 0;
+    frames(3);
+    EXPECT_EQ(frameDelay, 72);
+    inputDevices.pointerShown = true;
+}
+
 TEST_F(IndicatorsTest, TheScoreFlashRunsTwiceThenRestsOnItsFirstImage) {
     scoreFlash.start();
     std::vector<int> frames;

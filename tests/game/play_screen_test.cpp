@@ -1,4 +1,5 @@
 #include "game/play_screen.h"
+#include "game/touch_aim.h"
 
 #include "game/cell_positions.h"
 #include "game/score_flash.h"
@@ -46,6 +47,30 @@ TEST_F(PlayScreenTest, PicksHitWithinSeventeenPixelsExclusive) {
     EXPECT_EQ(hitCell(326 - 12, 174 - 12), 0);  // 288
     EXPECT_EQ(hitCell(362, 430 + 16), 34);
     EXPECT_EQ(hitCell(20, 20), -1);
+}
+
+// A touch goes to the nearest cell's anchor within its reach, never less
+// than the pick radius; the menu button and the gauge keep their own.
+TEST_F(PlayScreenTest, ATouchIsAimedAtTheNearestCellWithinReach) {
+    struct Case {
+        int x, y, reach, wantX, wantY;
+    };
+    const Case cases[] = {
+        {326, 174 + 16, 0, 326, 174},   // the pick radius at the least
+        {326 + 20, 174, 0, 355, 182},   // nearer the next spoke's piece
+        {326 + 20, 160, 0, 326 + 20, 160},   // beyond the pick radius of every cell
+        {326 + 20, 160, 39, 369, 156},  // within a finger's reach: the nearest
+        {362, 430 + 38, 39, 362, 430},
+        {20, 300, 39, 20, 300},
+        {133, 119, 39, 133, 119},  // on the menu button, a cell 34 pixels off
+        {560, 30, 200, 560, 30},   // on the gauge
+    };
+    for (const Case& c : cases) {
+        int32_t x = c.x, y = c.y;
+        aimTouchAtCell(x, y, c.reach);
+        EXPECT_EQ(x, c.wantX) << c.x << "," << c.y << " reach " << c.reach;
+        EXPECT_EQ(y, c.wantY) << c.x << "," << c.y << " reach " << c.reach;
+    }
 }
 
 TEST_F(PlayScreenTest, TheStartDelayCountsDownToTheFirstWave) {

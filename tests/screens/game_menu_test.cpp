@@ -142,10 +142,52 @@ TEST_F(GameMenuTest, AQuickClickOrTapChoosesItsButtonTheMomentTheMenuIsOpen) {
         }
     }
 
-    // A press made and let go while the menu slides in chooses nothing; one
-    // begun then and let go once it is open chooses.
-    EXPECT_EQ(open(std::string("0 ") + kOnButton2 + "\n30 press left\n33 release left\n" + at(5, "keydown esc")), 3);
-    EXPECT_EQ(open(std::string("0 ") + kOnButton2 + "\n30 press left\n" + at(1, "release left")), 2);
+    // A press made and let go while the menu still moves chooses nothing;
+    // one begun then and let go once it stands chooses, and so does a tap
+    // once it stands, however long before the slide ends.
+    EXPECT_EQ(open(std::string("0 ") + kOnButton2 + "\n1 press left\n3 release left\n" + at(5, "keydown esc")), 3);
+    EXPECT_EQ(open(std::string("0 ") + kOnButton2 + "\n2 press left\n" + at(1, "release left")), 2);
+    for (int tapAt : {4, 8, 30}) {
+        EXPECT_EQ(open(std::string("0 mouse 70 80\n") + std::to_string(tapAt) + " " + kOnButton3 + "\n" +
+                       std::to_string(tapAt) + " press left\n" + std::to_string(tapAt + 1) + " release left\n"),
+                  3)
+            << tapAt;
+        EXPECT_EQ(frame(), static_cast<uint32_t>(tapAt + 2 + 15)) << tapAt;
+        EXPECT_EQ(composed(), original);
+    }
+    // A choice of the sound switch keeps the menu sliding in, then open.
+    EXPECT_EQ(open(std::string("0 ") + kOnButton1 + "\n8 press left\n9 release left\n" + at(5, "keydown esc")), 3);
+    EXPECT_NE(soundAtPass.at(1), soundAtPass.at(-26));
+}
+
+// Opened by a key or a controller button, the menu highlights RESUME at
+// once, the pointer's place aside; A, Enter or Space take the highlight,
+// Up from RESUME is QUIT, B and Back resume. Keys count once the menu
+// stands, and not while it still moves.
+TEST_F(GameMenuTest, OpenedByKeysOrAControllerRESUMEIsHighlightedAndTakenAtOnce) {
+    struct Case {
+        std::string lines;
+        int result;
+    };
+    const std::string byPad = std::string("0 ") + kOnButton0 + "\n0 pad start\n1 pad\n";
+    const std::string byKey = std::string("0 ") + kOnButton2 + "\n0 keydown f10\n1 keyup f10\n";
+    const Case cases[] = {
+        {byPad + at(1, "pad a") + at(2, "pad"), 3},
+        {byKey + at(1, "keydown enter"), 3},
+        {byKey + at(1, "keydown space"), 3},
+        {byPad + at(1, "pad up") + at(2, "pad") + at(3, "pad a") + at(4, "pad"), 2},
+        {byPad + at(1, "pad down") + at(2, "pad") + at(3, "pad b") + at(4, "pad"), 3},
+        {byPad + at(1, "pad back"), 3},
+        {byPad + "6 pad a\n7 pad\n", 3},
+        {byPad + "2 pad up\n3 pad\n" + at(3, "pad a") + at(4, "pad"), 3},  // the Up came too soon
+        {byPad + "6 pad up\n7 pad\n" + at(3, "pad a") + at(4, "pad"), 2},
+    };
+    for (const Case& c : cases) EXPECT_EQ(open(c.lines), c.result) << c.lines;
+    EXPECT_EQ(open(byPad + at(3, "pad a")), 3);
+    EXPECT_EQ(seen.at(2), menuPicture(3, 3, -1, 0, soundAtPass.at(1)));
+    // Taken while it still slides in, once it stands: the slide is cut short.
+    EXPECT_EQ(open(byPad + "6 pad a\n7 pad\n"), 3);
+    EXPECT_EQ(frame(), 7u + 15);
 }
 
 TEST_F(GameMenuTest, UpAndDownMoveTheHighlightAtOnceAndEnterOrSpaceChooseIt) {

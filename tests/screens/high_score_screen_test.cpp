@@ -163,6 +163,36 @@ TEST_F(HighScoreScreenTest, BackspaceEditsTheEndAndCodesFromThirtyTwoUpAreKept) 
     EXPECT_EQ(afterGame({}, 3, typed).at(0).name, "A\x7f\xc8" "C");
 }
 
+// The controller alone: Up and Down turn the offered character (round from
+// A back to Я), A takes it, B takes back the last, Start ends; its A types
+// no Enter here. The file is the one the same name typed would give.
+TEST_F(HighScoreScreenTest, AControllerPicksANameThatIsStoredAsIfTyped) {
+    auto pressing = [](const std::vector<std::string>& buttons) {
+        std::string lines;
+        uint32_t at = 400;
+        for (const std::string& b : buttons) {
+            lines += std::to_string(at) + " pad " + b + "\n" + std::to_string(at + 1) + " pad\n";
+            at += 3;
+        }
+        return lines + std::to_string(at + 5) + " press left\n";
+    };
+    testing::writeHigh30({});
+    start(pressing({"a", "up", "a", "down", "down", "a", "a", "b", "start"}));
+    play.score = 42;
+    showTableAfterGame();
+    Rows picked = testing::readHigh30();
+    EXPECT_EQ(picked, (Rows{{"AB\xDF", 42}}));
+    std::string file = testing::readFileBytes("HIGH30");
+    EXPECT_EQ(afterGame({}, 42, codesOf("AB\xDF")), picked);
+    EXPECT_EQ(testing::readFileBytes("HIGH30"), file);
+
+    // Start on an empty name counts as Enter on one.
+    testing::writeHigh30({});
+    start(pressing({"start"}));
+    showTableAfterGame();
+    EXPECT_EQ(testing::readHigh30().at(0).name, "Test Owner");
+}
+
 TEST_F(HighScoreScreenTest, AnEmptyNameBecomesTheOwnerOrElseTheDefaultName) {
     EXPECT_EQ(afterGame({}, 1, {}).at(0).name, "Test Owner");
 

@@ -112,6 +112,7 @@ TEST_F(WebInputTest, TouchesClickByGestureAndThePenSideButtonIsTheRightButton) {
     EXPECT_EQ(r.x, 100);
     EXPECT_EQ(r.y, 50);
     EXPECT_EQ(r.buttons[0], 0x80);
+    EXPECT_EQ(r.reach, 12);  // a fingertip's 24 page pixels, on a picture shown twice its size
     EXPECT_EQ(mouse().buttons[0], 0);
 
     input.pointer(at(Phase::Down, Kind::Touch, 300, 100, 1, 2));
@@ -127,6 +128,14 @@ TEST_F(WebInputTest, TouchesClickByGestureAndThePenSideButtonIsTheRightButton) {
     r = mouse();
     EXPECT_EQ(r.x, 200);
     EXPECT_EQ(r.buttons[1], 0x80);
+    input.pointer(at(Phase::Up, Kind::Pen, 400, 200));
+    input.pointer(at(Phase::Move, Kind::Mouse, 300, 300));
+    EXPECT_EQ(mouse().reach, 0);
+
+    // A phone held upright: the picture 390 page pixels wide, 3 device pixels each.
+    input.setPicture(pageLayout(390, 844, 3, Scaling::Fill).picture);
+    input.pointer(PointerEvent{Phase::Down, Kind::Touch, 3, 1, 100, 100, 3, 0});
+    EXPECT_EQ(mouse().reach, 39);
 }
 
 // Fingers 40 page pixels (20 picture pixels) apart, lifted in either order:

@@ -100,8 +100,11 @@ std::vector<Picture> menuSlide(const Picture& backdrop, const std::array<std::ve
     };
     std::vector<Picture> out;
     float travel = float(menu.y + menu.h - 1);  // the last picture keeps one row on the screen
+    // The menu lands in the fifth picture and stands from there on, so a
+    // finger reaching for a button as soon as the menu shows finds it still.
+    constexpr int kLanded = 4;
     for (int i = 0; i <= 35; ++i) {
-        float t = float(i + 1) / 36.0f;
+        float t = std::min(float(i + 1) / float(kLanded + 1), 1.0f);
         float ease = 1.0f - std::pow(1.0f - t, 3.0f);
         out.push_back(placed(travel * (1.0f - ease)));
     }

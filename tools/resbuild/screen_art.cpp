@@ -101,8 +101,8 @@ Picture titlePicture() {
     stampCentred(p, name, 0, 110, 640, 120, kTitleGold, 1.0f, 0.35f, kRock.base);
     Mask line = textMask(U"a Tidewell puzzle of the tides", Face::Sans, 22, 1);
     stampCentred(p, line, 0, 232, 640, 30, kSpray, 0.95f, 0.7f);
-    Mask hint = textMask(U"click to begin", Face::Sans, 18, 1);
-    stampCentred(p, hint, 0, 430, 640, 30, kSpray, 0.8f, 0.6f);
+    // The line below, how to begin, the game writes for the input in use in
+    // the font's colours moved onto the spray's light half (kTitleTextShift).
     return p;
 }
 

@@ -423,6 +423,25 @@ async function twoFingerTap(page, frame, cell) {
 // The standard gamepad's buttons the game uses.
 const PAD = { a: 0, b: 1, back: 8, start: 9, up: 12, down: 13, left: 14, right: 15 };
 
+// A gamepad of the page's own, in window.pad, that navigator.getGamepads shows.
+function stubGamepad(page) {
+  return page.evaluate(() => {
+    window.pad = { connected: true, mapping: 'standard', axes: [0, 0, 0, 0],
+                   buttons: Array.from({ length: 17 }, () => ({ pressed: false, value: 0 })) };
+    Object.defineProperty(navigator, 'getGamepads', { configurable: true, value: () => [null, window.pad] });
+  });
+}
+
+// Held until the game has polled it twice, or a second: the game may wait
+// for it without frames. A press the game never saw would lose the ring.
+async function padPress(page, button) {
+  await page.evaluate((i) => { window.pad.buttons[i] = { pressed: true, value: 1 }; }, button);
+  const seen = (await b.frames(page)) + 2;
+  await b.waitFor(page, (at) => window.vantor.stats.frames >= at, seen, 1000).catch(() => {});
+  await page.evaluate((i) => { window.pad.buttons[i] = { pressed: false, value: 0 }; }, button);
+  await b.waitFrames(page, 2);
+}
+
 // The D-pad presses that take the ring from one cell to another: round the
 // wheel the short way, then along the spoke.
 function dpadPath(from, to) {
@@ -434,20 +453,8 @@ function dpadPath(from, to) {
 }
 
 step('a gamepad moves the ring, swaps two pieces and opens the menu', async () => {
-  await first.evaluate(() => {
-    window.pad = { connected: true, mapping: 'standard', axes: [0, 0, 0, 0],
-                   buttons: Array.from({ length: 17 }, () => ({ pressed: false, value: 0 })) };
-    Object.defineProperty(navigator, 'getGamepads', { configurable: true, value: () => [null, window.pad] });
-  });
-  // Held until the game has polled it twice, or a second: the game may wait
-  // for it without frames. A press the game never saw would lose the ring.
-  const press = async (button) => {
-    await first.evaluate((i) => { window.pad.buttons[i] = { pressed: true, value: 1 }; }, button);
-    const seen = (await b.frames(first)) + 2;
-    await b.waitFor(first, (at) => window.vantor.stats.frames >= at, seen, 1000).catch(() => {});
-    await first.evaluate((i) => { window.pad.buttons[i] = { pressed: false, value: 0 }; }, button);
-    await b.waitFrames(first, 2);
-  };
+  await stubGamepad(first);
+  const press = (button) => padPress(first, button);
   const before = await idleBoard(first);
   const [one, other] = swapPair(before);
   await press(PAD.right);   // the ring shows on the first cell
@@ -595,9 +602,7 @@ step('QUIT ends the program; the page says so and offers to play again', async (
   await idleBoard(first);
   await first.keyboard.press('Escape');   // the menu
   await b.waitFrames(first, 30);
-  await b.clickPicture(first, 317, 294);   // QUIT, once the highlight has followed
-  await b.waitFrames(first, 20);
-  await b.clickPicture(first, 317, 294);
+  await b.clickPicture(first, 317, 294);   // QUIT: the menu stands, so the click counts
   await first.waitForSelector('#ended:not([hidden])', { timeout: 60000 });
   await waitConsole(first, 'launch: TIDEWELL.EXE P');
   await first.click('#again');
@@ -691,7 +696,8 @@ step('on a touch screen the cover says Tap and leaves out keyboard hints', async
   const words = await page.$eval('#cover', (cover) => cover.innerText.replace(/\s+/g, ' ').trim());
   assert.strictEqual(words, 'VANTOR Tap to start Sound starts with your tap. Full screen: the button at the top right. ' +
     'With a gamepad: D-pad or stick moves the ring, A is the left button, B or X the right one, Start the menu, ' +
-    'the shoulder buttons the speed.');
+    'the shoulder buttons the speed; for a name Up and Down turn a letter, A takes it, Start ends it. ' +
+    'A long press or a two-finger tap removes a group; a drag on the gauge at the top right sets the speed.');
   await page.close();
 });
 
@@ -781,4 +787,143 @@ step('a score that cannot be stored stays in the table, and the game says so', a
   assert.deepStrictEqual(page.consoleLines.filter((line) => line.startsWith('page error')), []);
   await (await cdp(page)).send('Storage.overrideQuotaForOrigin', { origin });
   await page.close();
+});
+
+// A phone held upright, played with a finger: the game started by a tap
+// speaks of tapping, a tap a little off a piece picks it, the menu takes a
+// tap as soon as it stands, a drag along the gauge sets the speed; then a
+// gamepad names the score.
+let phone;
+const PHONE = { width: 390, height: 844, deviceScaleFactor: 3, isMobile: true, hasTouch: true };
+
+step('on a phone held upright the game started by a tap says tap', async () => {
+  const site = await session.anotherSite();
+  phone = await session.browser.newPage();
+  phone.consoleLines = [];
+  phone.on('console', (message) => phone.consoleLines.push(message.text()));
+  await phone.emulate({ viewport: PHONE, userAgent: await session.browser.userAgent() });
+  await phone.goto(site.url + '?--trace=/play.trace&cmd=Q');
+  await phone.waitForSelector('#cover:not([hidden])', { timeout: 60000 });
+  const start = await phone.$eval('#start', (button) => button.getBoundingClientRect().toJSON());
+  await touchTap(phone, [{ x: start.x + start.width / 2, y: start.y + start.height / 2 }]);
+  await b.waitFor(phone, () => window.vantor && window.vantor.stats && window.vantor.stats.presents > 0);
+  assert.strictEqual(await phone.evaluate(() => window.vantor.page.startedBy), 1);
+  assert.strictEqual(await phone.$eval('#turn', (line) => line.textContent), 'Turn the screen sideways for a larger picture.');
+  await b.waitFrames(phone, 30);
+  await screenshot(phone, 'phone-title-tap');
+  while ((await trace(phone)).length < 3) {
+    await touchTap(phone, [await b.pagePoint(phone, 600, 20)]);
+    await b.waitFrames(phone, 15);
+  }
+  await idleBoard(phone);
+  await screenshot(phone, 'phone-touch-hint');
+});
+
+// Where a tap off the piece's centre by `off` CSS pixels stays nearer that
+// piece than any other cell, turning from a direction of its own.
+async function offCentre(page, cell, off) {
+  const rect = await canvasRect(page);
+  const perPixel = rect.width / 640;
+  const centre = await b.pagePoint(page, ...anchors[cell]);
+  for (let turn = 0; turn < 16; turn++) {
+    const angle = ((cell * 5 + turn) % 16) * Math.PI / 8;
+    const point = { x: centre.x + off * Math.cos(angle), y: centre.y + off * Math.sin(angle) };
+    const x = (point.x - rect.left) / perPixel - 0.5, y = (point.y - rect.top) / perPixel - 0.5;
+    const away = (i) => Math.hypot(anchors[i][0] - x, anchors[i][1] - y);
+    if (anchors.every((_, i) => i === cell || away(i) > away(cell))) return point;
+  }
+  throw new Error(`no tap ${off} px off piece ${cell} that is nearer it than the others`);
+}
+
+step('taps 10 and 12 CSS px off every resting piece pick it, on a phone held upright', async (t) => {
+  const idle = await idleBoard(phone);
+  const resting = [...idle.cells.keys()].filter((i) => idle.cells[i].state === RESTING);
+  let selected = idle.selected;
+  if (selected >= 0) await touchTap(phone, [await b.pagePoint(phone, ...anchors[selected])]);
+  const missed = [];
+  for (const cell of resting) {
+    for (const off of [10, 12]) {
+      const since = (await lastFrame(phone)).frame;
+      await touchTap(phone, [await offCentre(phone, cell, off)]);
+      const wanted = off === 10 ? cell : -1;   // the second tap lets the piece go
+      let frame;
+      for (let waited = 0; waited < 30; waited++) {
+        await b.waitFrames(phone, 1);
+        frame = await lastFrame(phone);
+        if (frame.frame > since + 2 && frame.selected === wanted) break;
+      }
+      if (frame.selected !== wanted) missed.push(`${cell} at ${off} px: ${frame.selected}`);
+      if (cell === resting[0] && off === 10) await screenshot(phone, 'phone-selection-mark');
+      if (frame.selected !== wanted) break;
+    }
+  }
+  t.diagnostic(`${resting.length} pieces, each tapped at 10 and 12 CSS px off its centre`);
+  assert.deepStrictEqual(missed, []);
+});
+
+step('the menu takes a tap 300, 600 and 900 ms after it opens', async () => {
+  for (const delay of [300, 600, 900]) {
+    const since = (await idleBoard(phone)).frame;
+    await touchTap(phone, [await b.pagePoint(phone, 70, 80)]);
+    await b.sleep(delay);
+    if (delay === 300) await screenshot(phone, 'phone-menu-300ms');
+    await touchTap(phone, [await b.pagePoint(phone, 317, 386)]);
+    let resumed = false;
+    for (const started = Date.now(); !resumed && Date.now() - started < 5000;) {
+      await b.sleep(100);
+      resumed = (await trace(phone)).some((f) => f.frame > since && f.menu === 3);
+    }
+    assert.ok(resumed, `RESUME tapped ${delay} ms after the menu opened did not resume`);
+  }
+});
+
+// Frames the program runs in a second: the speed it plays at.
+async function framesPerSecond(page) {
+  const before = await b.frames(page);
+  await b.sleep(1000);
+  return (await b.frames(page)) - before;
+}
+
+step('a drag along the speed gauge changes the speed', async (t) => {
+  await idleBoard(phone);
+  const drag = async (from, to) => {
+    const protocol = await cdp(phone);
+    const at = async (x) => [{ ...(await b.pagePoint(phone, x, 30)), id: 1 }];
+    await protocol.send('Input.dispatchTouchEvent', { type: 'touchStart', touchPoints: await at(from) });
+    for (let k = 1; k <= 8; k++)
+      await protocol.send('Input.dispatchTouchEvent', { type: 'touchMove', touchPoints: await at(from + (to - from) * k / 8) });
+    await protocol.send('Input.dispatchTouchEvent', { type: 'touchEnd', touchPoints: [] });
+    await b.sleep(4000);   // up to 75 steps, one a frame
+  };
+  const atStart = await framesPerSecond(phone);
+  await drag(540, 523);   // to the slow end
+  const slow = await framesPerSecond(phone);
+  await screenshot(phone, 'phone-speed-gauge');
+  await drag(540, 579);   // to the fast end
+  const fast = await framesPerSecond(phone);
+  t.diagnostic(`frames a second: ${atStart} at the start, ${slow} dragged slow, ${fast} dragged fast`);
+  assert.ok(slow < atStart * 0.7 && fast > atStart * 1.3, `${atStart}, ${slow}, ${fast}`);
+});
+
+step('a gamepad picks the name after a game played to its end', async () => {
+  for (let frame = await idleBoard(phone); !gameOver(frame); frame = await idleBoard(phone)) {
+    await swap(phone, frame, false);
+    await b.waitFrames(phone, 6);
+  }
+  await stubGamepad(phone);
+  await b.waitFrames(phone, 5);
+  await screenshot(phone, 'phone-game-over-pad');
+  await padPress(phone, PAD.a);   // past the game-over picture
+  await b.waitFor(phone, () => !document.getElementById('keyboard').hidden);   // the name entry
+  for (const button of ['a', 'up', 'a', 'down', 'down', 'a']) await padPress(phone, PAD[button]);
+  await b.waitFrames(phone, 3);
+  await screenshot(phone, 'phone-name-picked');
+  await padPress(phone, PAD.start);
+  await b.waitFor(phone, () => document.getElementById('keyboard').hidden);
+  await b.waitFrames(phone, 10);
+  const stored = await b.readFile(phone, HIGH30);
+  assert.ok(stored && stored.subarray(0, 4).equals(Buffer.from([0x41, 0x42, 0xdf, 0])),
+            'stored: ' + (stored && stored.toString('latin1')));
+  await screenshot(phone, 'phone-name-stored');
+  await phone.close();
 });

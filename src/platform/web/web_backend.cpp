@@ -27,6 +27,7 @@ GamepadState readGamepads() {
 
 WebBackend::WebBackend() : input_(&emscripten_get_now, &yieldToPage, &offerKeyboard, &readGamepads) {
     input_.setFocused(vantor_page_active() != 0);
+    input_.setStartedBy(static_cast<InputKind>(std::clamp(vantor_page_started_by(), 0, 3)));
     vantor_page_listen(1);
 }
 

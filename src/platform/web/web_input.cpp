@@ -10,6 +10,8 @@ namespace {
 
 constexpr int kLeft = 0;
 constexpr int kRight = 1;
+// A fingertip's tap lands this many CSS pixels off the spot meant, as a rule.
+constexpr double kFingerReachCss = 24;
 
 // The page's numbers may be anything; the game clamps what lies off the picture.
 int64_t devicePixel(double at, double ratio) {
@@ -47,6 +49,8 @@ void WebInput::place(const PointerEvent& event) {
     placed_ = true;
     x_ = picture_.pictureX(devicePixel(event.x, event.pixelRatio));
     y_ = picture_.pictureY(devicePixel(event.y, event.pixelRatio));
+    double reach = kFingerReachCss * event.pixelRatio * kPictureWidth / std::max(picture_.w, 1);
+    reach_ = std::isfinite(reach) ? static_cast<int32_t>(std::clamp(reach, 0.0, 640.0)) : 0;
 }
 
 // Chorded presses arrive as moves, so the held buttons come from the bits.
@@ -114,6 +118,7 @@ DeviceResult WebInput::mouseState(MouseReading& reading) {
     reading.x = x_;
     reading.y = y_;
     reading.byTouch = byTouch_;
+    reading.reach = byTouch_ ? reach_ : 0;
     reading.buttons[0] = buttonTaps_.read(kLeft, buttons_ & (1 << kLeft)) ? 0x80 : 0;
     reading.buttons[1] = buttonTaps_.read(kRight, buttons_ & (1 << kRight)) ? 0x80 : 0;
     return DeviceResult::Ok;

@@ -56,6 +56,8 @@ public:
     DeviceResult acquireMouse() override;
     void typingName(bool on) override { offerKeyboard_(on); }
     GamepadState gamepadState() override { return gamepads_ ? gamepads_() : GamepadState{}; }
+    InputKind startedBy() override { return startedBy_; }
+    void setStartedBy(InputKind kind) { startedBy_ = kind; }
     void close() override {}
 
 private:
@@ -70,6 +72,7 @@ private:
     std::function<void(bool)> offerKeyboard_;
     std::function<GamepadState()> gamepads_;
     bool focused_ = false;
+    InputKind startedBy_ = InputKind::Mouse;
 
     uint8_t held_[256] = {};
     TapLatch<256> keyTaps_;
@@ -80,6 +83,7 @@ private:
     int32_t x_ = 0;
     int32_t y_ = 0;
     bool byTouch_ = false;  // the last contact was a finger's
+    int32_t reach_ = 0;     // a finger's reach there, in picture pixels
     int buttons_ = 0;      // bit 0 left, bit 1 right, held
     TapLatch<2> buttonTaps_;
     TouchGestures gestures_;

@@ -18,6 +18,8 @@ void vantor_page_message_box(const char* caption, const char* text);
 void vantor_page_listen(int on);
 // Offers the on-screen keyboard (a name is being typed) or takes it away.
 void vantor_page_offer_keyboard(int on);
+// How the player started the game on the page: 0 a click, 1 a tap, 2 a key.
+int vantor_page_started_by();
 // Reads the connected gamepads afresh: up to most snapshots, each laid out
 // as GamepadSnapshot::kNumbers numbers; how many were written.
 int vantor_page_gamepads(double* numbers, int most);
