@@ -730,8 +730,8 @@ step('one visit makes the page installable and startable offline; repeat visits 
 
     // A new build on the server while this game runs.
     const keeper = path.join(copy, 'service_worker.js');
-    const { version } = JSON.parse(fs.readFileSync(path.join(copy, 'site.json')));
-    fs.writeFileSync(keeper, fs.readFileSync(keeper, 'utf8').replace(version, 'new' + version));
+    const { build } = JSON.parse(fs.readFileSync(path.join(copy, 'site.json')));
+    fs.writeFileSync(keeper, fs.readFileSync(keeper, 'utf8').replace(build, 'new' + build));
     for (const suffix of ['.br', '.gz']) fs.rmSync(keeper + suffix);
     await page.evaluate(() => { window.sameGame = true; });
     const later = await b.openPage(session, '?cmd=Q', { url: site.url });
@@ -741,7 +741,7 @@ step('one visit makes the page installable and startable offline; repeat visits 
     await later.reload();
     while (loads < 2) await b.sleep(100);   // the page hands over and loads again
     await b.startGame(later);
-    assert.deepStrictEqual(await later.evaluate(() => caches.keys()), ['vantor-new' + version]);
+    assert.deepStrictEqual(await later.evaluate(() => caches.keys()), ['vantor-new' + build]);
     await page.bringToFront();
     await b.waitFrames(page, 10);
     assert.strictEqual(await page.evaluate(() => window.sameGame), true);
