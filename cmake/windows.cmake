@@ -28,7 +28,7 @@ configure_file(${PROJECT_SOURCE_DIR}/src/platform/win32/vantor.rc.in ${CMAKE_BIN
 # The zip's player guide and licence, with the line ends Notepad wants.
 configure_file(${PROJECT_SOURCE_DIR}/packaging/windows/README.txt.in ${CMAKE_BINARY_DIR}/README.txt @ONLY
                NEWLINE_STYLE CRLF)
-configure_file(${PROJECT_SOURCE_DIR}/LICENSE ${CMAKE_BINARY_DIR}/LICENSE.txt COPYONLY NEWLINE_STYLE CRLF)
+configure_file(${PROJECT_SOURCE_DIR}/LICENSE ${CMAKE_BINARY_DIR}/LICENSE.txt @ONLY NEWLINE_STYLE CRLF)
 target_sources(vantor PRIVATE ${CMAKE_BINARY_DIR}/vantor.rc)
 set_source_files_properties(${CMAKE_BINARY_DIR}/vantor.rc PROPERTIES OBJECT_DEPENDS ${CMAKE_BINARY_DIR}/vantor.ico)
 set_target_properties(vantor PROPERTIES WIN32_EXECUTABLE TRUE)
