@@ -39,7 +39,8 @@ committed() {
 
 # Times inside the downloads are the commit's.
 packed_at_commit() {
-    SOURCE_DATE_EPOCH="$(git log -1 --format=%ct)"
+    commit="$(git rev-parse HEAD)"
+    SOURCE_DATE_EPOCH="$(git log -1 --format=%ct "$commit")"
     export SOURCE_DATE_EPOCH
 }
 
@@ -66,7 +67,7 @@ web() {
 }
 
 source_archive() {
-    git -c tar.umask=0022 archive --format=tar --prefix="vantor-$version/" HEAD |
+    git -c tar.umask=0022 archive --format=tar --prefix="vantor-$version/" "$commit" |
         gzip -9 -n >"$dist/vantor-$version-src.tar.gz"
 }
 
@@ -90,7 +91,7 @@ release() {
         --zip "$dist/vantor-$version-windows-x64.zip" --web "$dist/vantor-$version-web.tar.gz" \
         --src "$dist/vantor-$version-src.tar.gz" --program "$work/unpacked/usr/games/vantor"
     (cd "$dist" && sha256sum $(downloads) >SHA256SUMS)
-    echo "dist/, made of $(git rev-parse --short HEAD):"
+    echo "dist/, made of ${commit:0:7}:"
     (cd "$dist" && ls -l $(downloads) && cat SHA256SUMS)
 }
 

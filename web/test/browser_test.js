@@ -20,6 +20,7 @@ const { KnownDevices } = require('puppeteer-core');
 const b = require('./browser.js');
 
 const folder = path.resolve(process.argv[2] || 'build-web');
+const built = JSON.parse(fs.readFileSync(path.join(folder, 'site.json')));
 const shots = path.join(folder, 'screenshots');
 const anchors = cellAnchors();
 const HIGH30 = '/home/web_user/.local/share/vantor/HIGH30';
@@ -691,7 +692,7 @@ step('on a touch screen the cover says Tap and leaves out keyboard hints', async
   const words = await page.$eval('#cover', (cover) => cover.innerText.replace(/\s+/g, ' ').trim());
   assert.strictEqual(words, 'VANTOR Tap to start Sound starts with your tap. Full screen: the button at the top right. ' +
     'With a gamepad: D-pad or stick moves the ring, A is the left button, B or X the right one, Start the menu, ' +
-    'the shoulder buttons the speed.');
+    `the shoulder buttons the speed. Vantor ${built.version}, free software under the MIT licence`);
   await page.close();
 });
 
