@@ -47,7 +47,8 @@ packed_at_commit() {
 native() {
     cmake -S . -B "$work/native" -DVANTOR_WERROR=ON -DVANTOR_TESTS=OFF -DVANTOR_BENCH=OFF >/dev/null
     cmake --build "$work/native" -j"$jobs"
-    cpack --config "$work/native/CPackConfig.cmake" -B "$work/package" >/dev/null
+    # CPack gives the package's outer members the umask's modes.
+    (umask 022 && cpack --config "$work/native/CPackConfig.cmake" -B "$work/package" >/dev/null)
     cp "$work/package/vantor_${version}_amd64.deb" "$dist/"
 }
 
