@@ -51,9 +51,13 @@ macro(site_copy from name)
     COMMAND ${CMAKE_COMMAND} -E copy ${from} ${CMAKE_BINARY_DIR}/${name} DEPENDS ${from})
   list(APPEND site_files ${name})
 endmacro()
-foreach(file index.html page.js sound.js sound_worklet.js painter.js manifest.webmanifest)
+foreach(file page.js sound.js sound_worklet.js painter.js manifest.webmanifest)
   site_copy(${WEB_DIR}/${file} ${file})
 endforeach()
+site_copy(${PROJECT_SOURCE_DIR}/LICENSE LICENSE.txt)
+# The cover names the version.
+configure_file(${WEB_DIR}/index.html ${CMAKE_BINARY_DIR}/index.html @ONLY)
+list(APPEND site_files index.html)
 foreach(file DATA30.RES kelvo.res)
   site_copy(${VANTOR_NATIVE_BUILD}/${file} ${file})
 endforeach()
@@ -65,14 +69,25 @@ list(TRANSFORM site_files PREPEND ${CMAKE_BINARY_DIR}/ OUTPUT_VARIABLE site_path
 set(packed_files ${site_files} vantor.js vantor.wasm)
 list(FILTER packed_files EXCLUDE REGEX "\\.png$")
 list(APPEND packed_files site.json service_worker.js)
-set(packed_paths)
+set(packed_files_compressed)
 foreach(file ${packed_files})
-  list(APPEND packed_paths ${CMAKE_BINARY_DIR}/${file}.gz ${CMAKE_BINARY_DIR}/${file}.br)
+  list(APPEND packed_files_compressed ${file}.gz ${file}.br)
 endforeach()
+list(TRANSFORM packed_files_compressed PREPEND ${CMAKE_BINARY_DIR}/ OUTPUT_VARIABLE packed_paths)
 add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/site.json ${CMAKE_BINARY_DIR}/service_worker.js
   BYPRODUCTS ${packed_paths}
-  COMMAND node ${WEB_DIR}/pack_site.js ${CMAKE_BINARY_DIR} ${WEB_DIR}/service_worker.js
+  COMMAND node ${WEB_DIR}/pack_site.js ${CMAKE_BINARY_DIR} ${PROJECT_VERSION} ${WEB_DIR}/service_worker.js
           ${site_files} vantor.js vantor.wasm
   DEPENDS ${site_paths} vantor ${WEB_DIR}/pack_site.js ${WEB_DIR}/service_worker.js
   COMMENT "Packing the page: service worker, file list, compressed copies")
 add_custom_target(web_page ALL DEPENDS ${CMAKE_BINARY_DIR}/site.json ${CMAKE_BINARY_DIR}/service_worker.js)
+
+# The download: the site as it goes on any static host, compressed copies
+# included.
+set(VANTOR_WEB_ARCHIVE ${CMAKE_BINARY_DIR}/vantor-${PROJECT_VERSION}-web.tar.gz)
+add_custom_command(OUTPUT ${VANTOR_WEB_ARCHIVE}
+  COMMAND python3 ${PROJECT_SOURCE_DIR}/packaging/archive.py tar ${VANTOR_WEB_ARCHIVE} vantor-${PROJECT_VERSION}-web
+          ${CMAKE_BINARY_DIR} ${site_files} vantor.js vantor.wasm site.json service_worker.js --if-present ${packed_files_compressed}
+  DEPENDS web_page ${CMAKE_BINARY_DIR}/site.json ${PROJECT_SOURCE_DIR}/packaging/archive.py
+  COMMENT "Packing the page's download" VERBATIM)
+add_custom_target(web_archive ALL DEPENDS ${VANTOR_WEB_ARCHIVE})

@@ -23,18 +23,27 @@ endforeach()
 add_custom_target(game_resources ALL DEPENDS ${copied})
 add_dependencies(vantor game_resources)
 
-if(NOT PROJECT_VERSION)
-  set(PROJECT_VERSION 1.0.0)
-endif()
 string(REPLACE "." "," VANTOR_VERSION_COMMAS "${PROJECT_VERSION}.0")
 configure_file(${PROJECT_SOURCE_DIR}/src/platform/win32/vantor.rc.in ${CMAKE_BINARY_DIR}/vantor.rc @ONLY)
-# The zip's player guide, with the line ends Notepad wants.
+# The zip's player guide and licence, with the line ends Notepad wants.
 configure_file(${PROJECT_SOURCE_DIR}/packaging/windows/README.txt.in ${CMAKE_BINARY_DIR}/README.txt @ONLY
                NEWLINE_STYLE CRLF)
+configure_file(${PROJECT_SOURCE_DIR}/LICENSE ${CMAKE_BINARY_DIR}/LICENSE.txt @ONLY NEWLINE_STYLE CRLF)
 target_sources(vantor PRIVATE ${CMAKE_BINARY_DIR}/vantor.rc)
 set_source_files_properties(${CMAKE_BINARY_DIR}/vantor.rc PROPERTIES OBJECT_DEPENDS ${CMAKE_BINARY_DIR}/vantor.ico)
 set_target_properties(vantor PROPERTIES WIN32_EXECUTABLE TRUE)
-target_link_options(vantor PRIVATE -s)
+# No symbols, and no link time in the header: the same sources give the same file.
+target_link_options(vantor PRIVATE -s -Wl,--no-insert-timestamp)
+
+# The download: what a player unpacks into a folder of any name.
+set(VANTOR_WINDOWS_ZIP ${CMAKE_BINARY_DIR}/vantor-${PROJECT_VERSION}-windows-x64.zip)
+set(zipped vantor.exe DATA30.RES kelvo.res README.txt LICENSE.txt)
+add_custom_command(OUTPUT ${VANTOR_WINDOWS_ZIP}
+  COMMAND python3 ${PROJECT_SOURCE_DIR}/packaging/archive.py zip ${VANTOR_WINDOWS_ZIP} "" ${CMAKE_BINARY_DIR} ${zipped}
+  DEPENDS vantor ${copied} ${CMAKE_BINARY_DIR}/README.txt ${CMAKE_BINARY_DIR}/LICENSE.txt
+          ${PROJECT_SOURCE_DIR}/packaging/archive.py
+  COMMENT "Packing the Windows download" VERBATIM)
+add_custom_target(windows_zip ALL DEPENDS ${VANTOR_WINDOWS_ZIP})
 
 # Frame pacing of the win32 backend, a plain program (no benchmark library here).
 add_executable(frame_pacing ${PROJECT_SOURCE_DIR}/bench/windows/frame_pacing.cpp ${PROJECT_SOURCE_DIR}/bench/paced_window.cpp)

@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(build-essential cmake pkg-config libsdl2-dev libgtest-dev libgmock-dev
           libbenchmark-dev zlib1g-dev libfreetype-dev fonts-dejavu-core
           dpkg-dev desktop-file-utils appstream lintian file xvfb xauth xdotool x11-utils imagemagick
-          python3 clang libclang-rt-dev)
+          python3 python3-pefile clang libclang-rt-dev)
 [ "${VANTOR_SETUP_EXTRA:-}" ] && read -r -a extra <<< "$VANTOR_SETUP_EXTRA" && packages+=("${extra[@]}")
 
 missing=()

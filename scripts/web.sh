@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The browser build of Vantor.
-#   scripts/web.sh build          set up (emscripten, chromium) and build build-web/
+#   scripts/web.sh build          set up (emscripten, chromium) and build build-web/ and the
+#                                 download, build-web/vantor-VERSION-web.tar.gz
 #   scripts/web.sh serve [PORT]   build, then serve the page on http://127.0.0.1:PORT/ (8080)
 #   scripts/web.sh node ARGS...   run the program under node, headless, in the current folder
 #   scripts/web.sh test           build, then the node replay test and the browser tests
@@ -45,13 +46,15 @@ node)
 test)
     build
     test_packages
+    "$root/tests/release/check_versions.py" --web "$web"/vantor-"$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$web/CMakeCache.txt")"-web.tar.gz
     node "$root/web/test/replay_test.js" "$root/build/vantor" "$web/vantor-node.js"
+    node "$root/web/test/serve_test.js" "$web"
     node "$root/web/test/browser_test.js" "$web" ;;
 bench)
     build
     test_packages
     node "$root/web/test/bench.js" "$web" ;;
 *)
-    sed -n '2,7s/^# \{0,1\}//p' "$0"
+    sed -n '2,8s/^# \{0,1\}//p' "$0"
     exit 2 ;;
 esac

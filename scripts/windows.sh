@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The Windows build, made here with mingw-w64 and tried under wine.
 #   scripts/windows.sh build   set up, then build-win/vantor.exe, its data files
-#                              and build-win/vantor-windows-x64.zip
+#                              and the download, build-win/vantor-VERSION-windows-x64.zip
 #   scripts/windows.sh test    build, then under wine: the test programs, the
 #                              replays against the native build, a smoke test
 #                              of the window and full screen on Xvfb (with a
@@ -31,7 +31,7 @@ fail() {
 }
 
 build() {
-    VANTOR_SETUP_EXTRA="mingw-w64 libz-mingw-w64-dev googletest wine64 xvfb xauth xdotool imagemagick zip unzip" \
+    VANTOR_SETUP_EXTRA="mingw-w64 libz-mingw-w64-dev googletest wine64 xvfb xauth xdotool imagemagick unzip" \
         scripts/setup.sh
     # The data files and the icon come from the native art tool.
     cmake -S . -B build -DVANTOR_WERROR=ON >/dev/null
@@ -39,9 +39,8 @@ build() {
     cmake -S . -B build-win -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake -DVANTOR_WERROR=ON \
         -DVANTOR_BENCH=OFF -DVANTOR_NATIVE_BUILD="$root/build" >/dev/null
     cmake --build build-win -j"$jobs"
-    rm -f build-win/vantor-windows-x64.zip
-    (cd build-win && zip -q -9 -X vantor-windows-x64.zip vantor.exe DATA30.RES kelvo.res README.txt)
-    ls -l build-win/vantor.exe build-win/vantor-windows-x64.zip
+    zip="$root/build-win/vantor-$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' build-win/CMakeCache.txt)-windows-x64.zip"
+    ls -l build-win/vantor.exe "$zip"
 }
 
 prepare_wine() {
@@ -150,7 +149,7 @@ other_scripts() {
     export LC_ALL=C.UTF-8 VANTOR_BACKEND=headless VANTOR_FRAMES=6000
     for name in "Игры и Ёлки" "Games Ёж" "Games 游戏"; do
         local dir="$base/$name" win="Z:$base/$name"
-        unzip -q "$root/build-win/vantor-windows-x64.zip" -d "$dir"
+        unzip -q "$zip" -d "$dir"
         click_script 1 6000 >"$dir/щелчки.txt"
         grep ' char ' "$dir/щелчки.txt" >"$dir/клавиши.txt"
         rm -f DATA32.RES "$roaming/HIGH30"
@@ -212,16 +211,17 @@ unstored_scores() {
 }
 
 # The switches as a player of the Windows build meets them: the zip holds
-# the guide, and a mistyped switch is answered in a box, not only on the
-# invisible stderr.
+# the guide and the licence, the program's properties name the version, and
+# a mistyped switch is answered in a box, not only on the invisible stderr.
 switches() {
-    unzip -Z1 build-win/vantor-windows-x64.zip | grep -qx README.txt || fail "the zip holds no README.txt"
+    [ "$(unzip -Z1 "$zip" | grep -cx 'README.txt\|LICENSE.txt')" -eq 2 ] || fail "the zip lacks README.txt or LICENSE.txt"
+    tests/release/check_versions.py --zip "$zip" || fail "the version resource"
     local status=0 said
     said=$(VANTOR_BACKEND=headless "$wine" build-win/vantor.exe --widnow 2>&1 >/dev/null) || status=$?
     [ "$status" -eq 2 ] || fail "an unknown switch ended with status $status"
     grep -q "^message box: ERROR!: --widnow is not an option" <<<"$said" &&
         grep -q "^Options: .* --window " <<<"$said" || fail "an unknown switch showed no box with the usage: $said"
-    echo "switches: the zip holds README.txt; an unknown switch shows the usage in a box"
+    echo "switches: the zip holds README.txt and LICENSE.txt; an unknown switch shows the usage in a box"
 }
 
 # Starts the window under wine on a virtual screen, clicks through to the

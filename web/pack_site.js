@@ -1,11 +1,11 @@
 // Finishes the page's folder once everything in it is built:
-//   site.json          the build's version and the size of every file
-//   service_worker.js  the page's offline keeper, told this version and files
+//   site.json          the game's version, the build and the size of every file
+//   service_worker.js  the page's offline keeper, told this build and its files
 //   FILE.gz, FILE.br   smaller copies of every file that shrinks, for
 //                      servers that send them to browsers taking them
-// The version is a hash of the files, so the same build always gets the same
+// The build is a hash of the files, so the same build always gets the same
 // one and any change gets a new one. Usage:
-//   node pack_site.js FOLDER TEMPLATE FILE...   (the site's files, in FOLDER)
+//   node pack_site.js FOLDER VERSION TEMPLATE FILE...   (the site's files, in FOLDER)
 'use strict';
 const crypto = require('crypto');
 const fs = require('fs');
@@ -28,7 +28,7 @@ function smallerCopies(file, bytes) {
   }
 }
 
-function pack(folder, template, names) {
+function pack(folder, version, template, names) {
   const hash = crypto.createHash('sha256');
   const sizes = {};
   for (const name of names) {
@@ -38,7 +38,7 @@ function pack(folder, template, names) {
     sizes[name] = bytes.length;
     if (!PACKED_ALREADY.has(path.extname(name))) smallerCopies(file, bytes);
   }
-  const site = { version: hash.digest('hex').slice(0, 16), sizes };
+  const site = { version, build: hash.digest('hex').slice(0, 16), sizes };
   const siteText = JSON.stringify(site, null, 1) + '\n';
   fs.writeFileSync(path.join(folder, 'site.json'), siteText);
   smallerCopies(path.join(folder, 'site.json'), Buffer.from(siteText));
@@ -48,9 +48,9 @@ function pack(folder, template, names) {
   smallerCopies(keeperFile, Buffer.from(keeper));
 }
 
-const [folder, template, ...names] = process.argv.slice(2);
-if (!folder || !template || !names.length) {
-  console.error('usage: node pack_site.js FOLDER TEMPLATE FILE...');
+const [folder, version, template, ...names] = process.argv.slice(2);
+if (!folder || !version || !template || !names.length) {
+  console.error('usage: node pack_site.js FOLDER VERSION TEMPLATE FILE...');
   process.exit(2);
 }
-pack(folder, template, names);
+pack(folder, version, template, names);

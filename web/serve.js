@@ -12,7 +12,7 @@ const path = require('path');
 const TYPES = {
   '.html': 'text/html; charset=utf-8', '.js': 'text/javascript; charset=utf-8',
   '.json': 'application/json', '.webmanifest': 'application/manifest+json',
-  '.wasm': 'application/wasm', '.png': 'image/png',
+  '.wasm': 'application/wasm', '.png': 'image/png', '.txt': 'text/plain; charset=utf-8',
 };
 // Best first.
 const ENCODINGS = [['br', '.br'], ['gzip', '.gz']];
@@ -39,30 +39,47 @@ function representation(file, request, done) {
   next(0);
 }
 
+// The file a request's path names under root, or null for a path no file
+// can have: one that does not decode, holds a NUL byte or a backslash, climbs
+// with a dot segment (also when encoded) or is longer than any name here.
+function fileFor(root, url) {
+  let name;
+  try {
+    name = decodeURIComponent(new URL(url, 'http://host').pathname);
+  } catch (e) {
+    return null;
+  }
+  if (name.length > 1024 || /[\0\\]/.test(name)) return null;
+  if (name.split('/').some((part) => part === '.' || part === '..')) return null;
+  if (name.endsWith('/')) name += 'index.html';
+  return path.join(root, name);
+}
+
 // served(request, status, bytes) hears of every answer: the tests count the
 // bytes on the wire with it.
 function serve(root, port, ready, served = () => {}) {
-  const server = http.createServer((request, response) => {
+  const answerRequest = (request, response) => {
     const socket = request.socket;
     const before = socket.bytesWritten;
     const answer = (status, headers, body) => {
-      response.writeHead(status, headers);
+      response.writeHead(status, { 'X-Content-Type-Options': 'nosniff', ...headers });
       // One answer at a time goes out on a connection.
       response.on('finish', () => served(request, status, socket.bytesWritten - before));
-      if (body && request.method !== 'HEAD') body.pipe(response);
-      else response.end();
+      if (body && request.method !== 'HEAD') {
+        // A file that goes while it is sent ends the answer, not the server.
+        body.on('error', () => response.destroy());
+        body.pipe(response);
+      } else {
+        response.end();
+      }
     };
-    let name;
-    try {
-      name = decodeURIComponent(new URL(request.url, 'http://host').pathname);
-    } catch (e) {
-      answer(400, {});
+    if (request.method !== 'GET' && request.method !== 'HEAD') {
+      answer(405, { Allow: 'GET, HEAD' });
       return;
     }
-    if (name.endsWith('/')) name += 'index.html';
-    const file = path.join(root, path.normalize(name));
-    if (!file.startsWith(root + path.sep)) {
-      answer(403, {});
+    const file = fileFor(root, request.url);
+    if (!file) {
+      answer(400, {});
       return;
     }
     representation(file, request, (chosen) => {
@@ -83,6 +100,15 @@ function serve(root, port, ready, served = () => {}) {
       headers['Content-Length'] = chosen.stat.size;
       answer(200, headers, fs.createReadStream(chosen.path));
     });
+  };
+  const server = http.createServer((request, response) => {
+    try {
+      answerRequest(request, response);
+    } catch (error) {
+      console.error('serve.js:', request.method, JSON.stringify(request.url), error);
+      if (!response.headersSent) response.writeHead(500, { 'X-Content-Type-Options': 'nosniff' });
+      response.end();
+    }
   });
   server.listen(port, '127.0.0.1', () => ready(server));
   return server;

@@ -1,11 +1,11 @@
 // Keeps one build of the page for starts without the network. The build
-// fills in its version and files; a new build installs beside the running
+// fills in its hash and files; a new build installs beside the running
 // one and takes over only when a page that has not started a game asks it
 // to, so no game ever runs on two builds.
 'use strict';
 
 const SITE = '@SITE@';
-const CACHE = 'vantor-' + SITE.version;
+const CACHE = 'vantor-' + SITE.build;
 const FILES = Object.keys(SITE.sizes).concat('site.json');
 
 // Revalidated, not fetched again: the page has just loaded most of these.

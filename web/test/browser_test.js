@@ -20,6 +20,7 @@ const { KnownDevices } = require('puppeteer-core');
 const b = require('./browser.js');
 
 const folder = path.resolve(process.argv[2] || 'build-web');
+const built = JSON.parse(fs.readFileSync(path.join(folder, 'site.json')));
 const shots = path.join(folder, 'screenshots');
 const anchors = cellAnchors();
 const HIGH30 = '/home/web_user/.local/share/vantor/HIGH30';
@@ -697,7 +698,8 @@ step('on a touch screen the cover says Tap and leaves out keyboard hints', async
   assert.strictEqual(words, 'VANTOR Tap to start Sound starts with your tap. Full screen: the button at the top right. ' +
     'With a gamepad: D-pad or stick moves the ring, A is the left button, B or X the right one, Start the menu, ' +
     'the shoulder buttons the speed; for a name Up and Down turn a letter, A takes it, Start ends it. ' +
-    'A long press or a two-finger tap removes a group; a drag on the gauge at the top right sets the speed.');
+    'A long press or a two-finger tap removes a group; a drag on the gauge at the top right sets the speed. ' +
+    `Vantor ${built.version}, free software under the MIT licence`);
   await page.close();
 });
 
@@ -736,8 +738,8 @@ step('one visit makes the page installable and startable offline; repeat visits 
 
     // A new build on the server while this game runs.
     const keeper = path.join(copy, 'service_worker.js');
-    const { version } = JSON.parse(fs.readFileSync(path.join(copy, 'site.json')));
-    fs.writeFileSync(keeper, fs.readFileSync(keeper, 'utf8').replace(version, 'new' + version));
+    const { build } = JSON.parse(fs.readFileSync(path.join(copy, 'site.json')));
+    fs.writeFileSync(keeper, fs.readFileSync(keeper, 'utf8').replace(build, 'new' + build));
     for (const suffix of ['.br', '.gz']) fs.rmSync(keeper + suffix);
     await page.evaluate(() => { window.sameGame = true; });
     const later = await b.openPage(session, '?cmd=Q', { url: site.url });
@@ -747,7 +749,7 @@ step('one visit makes the page installable and startable offline; repeat visits 
     await later.reload();
     while (loads < 2) await b.sleep(100);   // the page hands over and loads again
     await b.startGame(later);
-    assert.deepStrictEqual(await later.evaluate(() => caches.keys()), ['vantor-new' + version]);
+    assert.deepStrictEqual(await later.evaluate(() => caches.keys()), ['vantor-new' + build]);
     await page.bringToFront();
     await b.waitFrames(page, 10);
     assert.strictEqual(await page.evaluate(() => window.sameGame), true);
