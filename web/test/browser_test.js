@@ -822,7 +822,9 @@ step('on a phone held upright the game started by a tap says tap', async () => {
 });
 
 // Where a tap off the piece's centre by `off` CSS pixels stays nearer that
-// piece than any other cell, turning from a direction of its own.
+// piece than any other cell, turning from a direction of its own. The page
+// hands the game whole picture pixels, so the tap keeps a pixel and a half
+// in hand: a tap near the middle of two cells may round to the other one.
 async function offCentre(page, cell, off) {
   const rect = await canvasRect(page);
   const perPixel = rect.width / 640;
@@ -832,7 +834,7 @@ async function offCentre(page, cell, off) {
     const point = { x: centre.x + off * Math.cos(angle), y: centre.y + off * Math.sin(angle) };
     const x = (point.x - rect.left) / perPixel - 0.5, y = (point.y - rect.top) / perPixel - 0.5;
     const away = (i) => Math.hypot(anchors[i][0] - x, anchors[i][1] - y);
-    if (anchors.every((_, i) => i === cell || away(i) > away(cell))) return point;
+    if (anchors.every((_, i) => i === cell || away(i) > away(cell) + 1.5)) return point;
   }
   throw new Error(`no tap ${off} px off piece ${cell} that is nearer it than the others`);
 }
