@@ -9,6 +9,7 @@ namespace vantor {
 
 void applyCommandLine(const std::string& line) {
     startup.qStartMode = !line.empty() && line[0] == 'Q';
+    startup.demo = (!line.empty() && line[0] == '3') || line == kRecordingWord;
     if (!line.empty() && line[0] == '3') {
         OpenRecording("DATA32.RES", false);
         rng.seed(10);

@@ -3,6 +3,7 @@
 #include "audio/cd_audio.h"
 #include "input/input_devices.h"
 #include "platform/platform.h"
+#include "screens/saved_game.h"
 
 namespace vantor {
 
@@ -79,6 +80,8 @@ int PumpFrame(uint32_t delayMs) {
             sys.frameDone();
             if (pump.appActive != 0) return 1;
         } else {
+            // A program in the background may never be brought back.
+            savedGame.keepLatest();
             cdAudio.stop();
             pump.lastMessage = sys.getMessage();
             if (pump.lastMessage.message == Message::Quit) {

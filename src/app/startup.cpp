@@ -12,6 +12,7 @@
 #include "platform/platform.h"
 #include "resources/data30.h"
 #include "screens/game_flow.h"
+#include "screens/saved_game.h"
 #include "video/vdp.h"
 
 namespace vantor {
@@ -69,8 +70,10 @@ int runProgram(const std::string& commandLine) {
     if (std::string problem; !loadData30(&problem)) {
         return fail("Can't initialise resources\n" + problem);
     }
+    if (!startup.demo) savedGame.open();
     frameDelay = 35;
     RunGameFlow();
+    savedGame.close();
     shutdownDevices();
     sys.launch(startup.exitCommand);
     // Whatever the last message carried, a normal end is a success.

@@ -7,6 +7,7 @@ namespace vantor {
 // Process-wide values fixed at start-up.
 struct StartupState {
     bool qStartMode = false;
+    bool demo = false;  // a demo is recorded or played back: no game is kept
     char exitCommand[15] = "TIDEWELL.EXE P";
     std::string installPath = ".\\";  // UTF-8
 };

@@ -17,6 +17,7 @@
 #include "screens/ambient_animation.h"
 #include "screens/game_menu.h"
 #include "screens/input_hint.h"
+#include "screens/saved_game.h"
 #include "screens/screen_frame.h"
 #include "video/screen_copy.h"
 #include "video/vdp.h"
@@ -144,7 +145,10 @@ bool runIdleCommands(int& menuResult) {
         inputDevices.aimTouch = nullptr;
         inputDevices.WaitAllKeysUp();
         menuResult = runGameMenu();
-        if (menuResult == kMenuNewGame) board.scatterAll();
+        if (menuResult == kMenuNewGame) {
+            savedGame.discard();
+            board.scatterAll();
+        }
         if (menuResult == kMenuQuit) return false;
         inputDevices.WaitAllKeysUp();
         play.clickState = 0;
@@ -181,6 +185,7 @@ int composeFrame(bool show, int& menuResult) {
     cellCursor.draw();
     drawSelectionMark();
     drawTouchPlayHint();
+    savedGame.drawNotice();
     if (show) vdp.present();
     return 1;
 }

@@ -18,6 +18,8 @@ public:
     // Writes the line of the call that is returning; menuResult is kNoMenu when no menu ran.
     void endFrame(int menuResult);
     bool active() const { return file_.is_open(); }
+    // playFrame calls since the trace was opened.
+    uint64_t calls() const { return calls_; }
 
     static constexpr int kNoMenu = -1000;
 

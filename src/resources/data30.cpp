@@ -121,7 +121,7 @@ Findings collect(ResourceImage& image, GameResources& out) {
     out.menuSlide = table(image, 28, Kind::FillRun, 50, found);
     out.menuBackdrop = single(image, 29, Kind::FillRun, found);
     out.curtain = table(image, 30, Kind::FillRun, 12, found);
-    out.messages = table(image, 31, Kind::Strings, 22, found);
+    out.messages = table(image, 31, Kind::Strings, 23, found);
     out.scoreFlash = table(image, 32, Kind::FillRun, 8, found);
     out.ambient = table(image, 33, Kind::FillRun, 30, found);
     out.title = single(image, 34, Kind::FillRun, found);

@@ -8,6 +8,7 @@
 #include "screens/high_score_screen.h"
 #include "screens/input_hint.h"
 #include "screens/intro.h"
+#include "screens/saved_game.h"
 #include "screens/screen_frame.h"
 #include "video/screen_copy.h"
 
@@ -28,8 +29,14 @@ struct SavedScreenRelease {
 };
 
 // The play screen beneath the closed curtain with the table over it, then
-// the curtain opens. Once per run.
-void opening() {
+// the curtain opens. Once per run. A resumed game is shown as it stands and
+// put back in place before it goes on, so the opening's frames take nothing
+// from it.
+void opening(bool resumed) {
+    if (resumed) {
+        board.phase = StartDelay;
+        board.busyCount = kStartDelayFrames;
+    }
     playFrame(false);
     holdSavedScreen();
     vdp.drawFillRunImage(0, 0, res.curtain[kClosedCurtain]);
@@ -38,17 +45,25 @@ void opening() {
     vdp.saveScreen(savedScreen);
     playCurtain(kClosedCurtain, -1, -1, false);
     freeSavedScreen();
+    if (resumed) savedGame.resume();
 }
 
 enum class GameEnd { Over, Left, Closed };
 
-GameEnd playGame() {
-    board.phase = StartDelay;
-    board.busyCount = kStartDelayFrames;
+// A resumed game goes on at its rest, without the start delay.
+GameEnd playGame(bool resumed) {
+    if (!resumed) {
+        board.phase = StartDelay;
+        board.busyCount = kStartDelayFrames;
+    }
     for (;;) {
         if (!runFrame()) return GameEnd::Closed;
         if (!playFrame(true)) return GameEnd::Left;
-        if (board.phase == Idle && board.pieceCount > kFullBoard) return GameEnd::Over;
+        if (board.phase == Idle && board.pieceCount > kFullBoard) {
+            savedGame.finish(play.score);
+            return GameEnd::Over;
+        }
+        savedGame.noteFrame();
     }
 }
 
@@ -80,11 +95,13 @@ void RunGameFlow() {
     soundDevice.loadRegion(2, 3);
     soundDevice.loadRegion(3, 2);
     play.keepScore = 0;
+    savedGame.enterWaitingScore();
     runIntro();
     resetForNewGame();
-    opening();
-    for (;;) {
-        GameEnd end = playGame();
+    bool resumed = savedGame.resume();
+    opening(resumed);
+    for (;; resumed = false) {
+        GameEnd end = playGame(resumed);
         if (end == GameEnd::Closed) return;
         inputDevices.setCapture(false);
         inputDevices.emptyRing();

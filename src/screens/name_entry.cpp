@@ -10,6 +10,7 @@
 #include "screens/high_score_view.h"
 #include "screens/input_hint.h"
 #include "screens/name_picker.h"
+#include "screens/saved_game.h"
 #include "screens/screen_frame.h"
 #include "video/screen_copy.h"
 
@@ -63,6 +64,7 @@ void enterName(int row) {
     for (bool finished = false; !finished;) {
         vdp.restoreScreen(savedScreen);
         showName(editor, entry);
+        savedGame.noteName(entry.name);
         drawTable();
         drawHint(HintPlace::NameEntry, kHintY);
         int next = kTableNameX + vdp.textWidth(editor.text);

@@ -4,6 +4,7 @@
 #include "screens/high_score_table.h"
 #include "screens/high_score_view.h"
 #include "screens/name_entry.h"
+#include "screens/saved_game.h"
 #include "screens/screen_frame.h"
 #include "video/screen_copy.h"
 
@@ -84,6 +85,7 @@ void insertScore(int32_t score) {
     if (!table.qualifies(score)) {
         drawTable();
         table.close();
+        savedGame.discard();
         return;
     }
     vdp.restoreScreen(savedScreen);
@@ -100,6 +102,7 @@ void insertScore(int32_t score) {
     if (rising == Rising::Rose && !marker.animateCycles(kCyclesAfterRising)) return;
     enterName(marker.row);
     table.writeBack();
+    savedGame.discard();
 }
 
 }  // namespace vantor

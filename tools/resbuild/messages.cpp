@@ -29,6 +29,8 @@ std::vector<std::string> messageList() {
         // The first play screen of a touch player.
         "Tap two pieces to swap them, drag the gauge for the speed",
         "Hold a group of 5 or more, or tap it with two fingers: it goes",
+        // A second copy of the game at once.
+        "Open twice: this game is not kept",
     };
 }
 
