@@ -106,6 +106,7 @@ protected:
         std::ofstream(name + ".txt") << text;
         testing::ScopedEnv input{"VANTOR_INPUT", (name + ".txt").c_str()};
         std::remove("HIGH30");
+        std::remove("GAME30");  // no game of an earlier run goes on
         auto backend = std::make_unique<platform::headless::HeadlessBackend>();
         platform::headless::HeadlessBackend* world = backend.get();
         platform::install(std::move(backend));

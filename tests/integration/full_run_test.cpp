@@ -191,6 +191,7 @@ TEST_F(FullRunTest, AGameIsPlayedToItsEndEnteredInTheTableAndThePlayerLeavesThro
     // The run is the same again; this time the last picture shown is kept.
     uint32_t lastPresent = backend->display().presents();
     std::filesystem::remove("HIGH30");
+    std::filesystem::remove("GAME30");  // left through the menu in a game
     std::filesystem::create_directory("shots");
     testing::ScopedEnv shots("VANTOR_SNAPSHOTS", "shots");
     testing::ScopedEnv which("VANTOR_SNAPSHOT_AT", std::to_string(lastPresent).c_str());

@@ -1,0 +1,86 @@
+// Any bytes as GAME30: either they read as a saved game (a game in play
+// then resumes and plays on; a finished score goes into an empty table under
+// a name, and GAME30 is emptied), or, when not empty, they are kept byte for
+// byte as GAME30.damaged, GAME30 is emptied and nothing resumes.
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "game/play_screen.h"
+#include "platform/headless/headless_backend.h"
+#include "resources/data30.h"
+#include "screens/high_score_table.h"
+#include "screens/saved_game.h"
+#include "video/vdp.h"
+
+namespace {
+
+constexpr int kFramesPlayed = 40;
+
+// Run in the build folder: its DATA30.RES gives the pictures. GAME30 goes
+// to a folder of its own, the installation folder.
+std::string setUp() {
+    vantor::platform::headless::installFresh();
+    if (!vantor::vdp.init(true) || !vantor::loadData30()) {
+        std::fprintf(stderr, "run this in the build folder, beside DATA30.RES\n");
+        std::abort();
+    }
+    std::string pattern = (std::filesystem::temp_directory_path() / "vantor-fuzz-XXXXXX").string();
+    if (!mkdtemp(pattern.data())) std::abort();
+    setenv("VANTOR_HOME", (pattern + "/").c_str(), 1);
+    return pattern + "/";
+}
+
+void writeFile(const std::string& path, const uint8_t* data, size_t size) {
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    if (!file || std::fwrite(data, 1, size, file) != size) std::abort();
+    std::fclose(file);
+}
+
+std::vector<uint8_t> readFile(const std::string& path) {
+    std::vector<uint8_t> bytes;
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (!file) return bytes;
+    for (int c; (c = std::fgetc(file)) != EOF;) bytes.push_back(static_cast<uint8_t>(c));
+    std::fclose(file);
+    return bytes;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    using vantor::highScoreTable;
+    using vantor::savedGame;
+    static const std::string folder = setUp();
+    const std::vector<uint8_t> bytes(data, data + size);
+    writeFile(folder + "GAME30", data, size);
+    std::filesystem::remove(folder + "GAME30.damaged");
+    std::filesystem::remove(folder + "HIGH30");
+    uint8_t kind = 0;
+    std::vector<uint8_t> payload;
+    const bool reads = vantor::readSavedGameFile(bytes, kind, payload);
+
+    savedGame.open();
+    if (savedGame.resume() != (reads && kind == 1)) std::abort();
+    if (reads && kind == 1)
+        for (int i = 0; i < kFramesPlayed; ++i) vantor::playFrame(false);
+    savedGame.enterWaitingScore();
+    savedGame.close();
+
+    bool damaged = !reads && size > 0;
+    if (std::filesystem::exists(folder + "GAME30.damaged") != damaged) std::abort();
+    if (damaged && readFile(folder + "GAME30.damaged") != bytes) std::abort();
+    if (reads && kind == 2) {
+        if (!readFile(folder + "GAME30").empty()) std::abort();
+        highScoreTable.reset();
+        if (highScoreTable.loadForUpdate() != 0 || highScoreTable.count != 1 || highScoreTable.nameOf(0).empty())
+            std::abort();
+        highScoreTable.close();
+    } else if (!reads && !readFile(folder + "GAME30").empty()) {
+        std::abort();
+    }
+    return 0;
+}
