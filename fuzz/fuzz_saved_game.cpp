@@ -1,7 +1,9 @@
 // Any bytes as GAME30: either they read as a saved game (a game in play
 // then resumes and plays on; a finished score goes into an empty table under
 // a name, and GAME30 is emptied), or, when not empty, they are kept byte for
-// byte as GAME30.damaged, GAME30 is emptied and nothing resumes.
+// byte as GAME30.damaged, GAME30 is emptied and nothing resumes. An input
+// whose unused header byte 6 is 1 is first given its right length and
+// checksum, so that mutations reach the rules behind them.
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -55,8 +57,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     using vantor::highScoreTable;
     using vantor::savedGame;
     static const std::string folder = setUp();
-    const std::vector<uint8_t> bytes(data, data + size);
-    writeFile(folder + "GAME30", data, size);
+    std::vector<uint8_t> bytes(data, data + size);
+    if (size >= 16 && data[6] == 1)
+        bytes = vantor::savedGameFileBytes(data[5], std::vector<uint8_t>(data + 12, data + size - 4));
+    writeFile(folder + "GAME30", bytes.data(), bytes.size());
     std::filesystem::remove(folder + "GAME30.damaged");
     std::filesystem::remove(folder + "HIGH30");
     uint8_t kind = 0;
@@ -70,7 +74,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     savedGame.enterWaitingScore();
     savedGame.close();
 
-    bool damaged = !reads && size > 0;
+    bool damaged = !reads && !bytes.empty();
     if (std::filesystem::exists(folder + "GAME30.damaged") != damaged) std::abort();
     if (damaged && readFile(folder + "GAME30.damaged") != bytes) std::abort();
     if (reads && kind == 2) {

@@ -1,7 +1,6 @@
 #include "game/game_snapshot.h"
 
-#include <bit>
-#include <cmath>
+#include <cstring>
 #include <type_traits>
 
 #include "app/startup.h"
@@ -63,6 +62,15 @@ void visitGame(Io& io) {
 template <typename T>
 using Bits = std::conditional_t<sizeof(T) == 1, uint8_t, uint32_t>;
 
+// The browser build's library has no std::bit_cast.
+template <typename To, typename From>
+To sameBits(const From& from) {
+    static_assert(sizeof(To) == sizeof(From));
+    To to;
+    std::memcpy(&to, &from, sizeof to);
+    return to;
+}
+
 struct Writer {
     std::vector<uint8_t>& out;
 
@@ -73,7 +81,7 @@ struct Writer {
         if constexpr (std::is_same_v<T, bool>)
             bits = value ? 1 : 0;
         else
-            bits = std::bit_cast<Bits<T>>(value);
+            bits = sameBits<Bits<T>>(value);
         for (size_t i = 0; i < sizeof bits; ++i) out.push_back(static_cast<uint8_t>(bits >> (8 * i)));
     }
     void refuse() {}
@@ -98,7 +106,7 @@ struct Reader {
             ok = ok && bits <= 1;
             value = bits != 0;
         } else {
-            value = std::bit_cast<T>(bits);
+            value = sameBits<T>(bits);
         }
     }
     void refuse() { ok = false; }
