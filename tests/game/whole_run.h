@@ -95,6 +95,7 @@ protected:
         platform::install(std::make_unique<HandBackend>(std::move(hand)));
         resetGameState();
         std::string trace = dir.path() + "/" + traceName;
+        std::remove(trace.c_str());  // a trace is appended to
         EXPECT_TRUE(playTrace.open(trace));
         runProgram(commandLine);
         playTrace.close();
