@@ -576,7 +576,7 @@ step('a tab out of view is parked, and back in view it goes on', async () => {
 
 step('once the first tab lets go, the second reads the scores afresh', async () => {
   await first.keyboard.press('Enter');
-  while ((await heldLocks(first)).length) await b.waitFrames(first, 5);
+  while ((await heldLocks(first)).some((name) => name.endsWith('HIGH30'))) await b.waitFrames(first, 5);
   const stored = await b.readFile(first, HIGH30);
   assert.ok(stored.includes(NAME), 'stored: ' + stored.toString('latin1'));
   assert.strictEqual(await first.evaluate(() => window.persistAsked), 1);
@@ -598,16 +598,41 @@ step('the scores survive a reload', async () => {
   assert.ok((await b.readFile(first, HIGH30)).includes(NAME));
 });
 
+let leftAt;
 step('QUIT ends the program; the page says so and offers to play again', async () => {
   await reachPlay(first);
-  await idleBoard(first);
+  leftAt = await idleBoard(first);
   await first.keyboard.press('Escape');   // the menu
   await b.waitFrames(first, 30);
   await b.clickPicture(first, 317, 294);   // QUIT: the menu stands, so the click counts
   await first.waitForSelector('#ended:not([hidden])', { timeout: 60000 });
   await waitConsole(first, 'launch: TIDEWELL.EXE P');
+  leftAt.lines = (await trace(first)).length;
   await first.click('#again');
   await b.waitFor(first, () => window.vantor.stats && window.vantor.stats.presents > 0);
+});
+
+step('a game left by QUIT or by a reload goes on where it stood', async () => {
+  // Past the title and the table, the first resting frame shows the board left.
+  const goesOn = async (stood) => {
+    let frames;
+    while ((frames = (await trace(first)).slice(stood.lines)).length < 3) {
+      await b.clickPicture(first, 600, 20);
+      await b.waitFrames(first, 15);
+    }
+    const resumed = frames.find((f) => f.phase === PHASE.idle);
+    assert.deepStrictEqual([resumed.score, resumed.cells], [stood.score, stood.cells]);
+  };
+  await goesOn(leftAt);
+  await swap(first, await idleBoard(first), false);
+  await b.waitFrames(first, 30);
+  const stood = await idleBoard(first);
+  await b.waitFrames(first, 10);   // kept at the rest's first frame, in a transaction of its own
+  await first.reload();
+  await b.startGame(first);
+  stood.lines = 0;
+  await goesOn(stood);
+  await screenshot(first, 'resumed-after-reload');
 });
 
 step('?--scaling=whole keeps whole factors, pixelated', async () => {

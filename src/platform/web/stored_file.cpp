@@ -1,6 +1,8 @@
 #include "platform/web/stored_file.h"
 
 #include <cstdio>
+#include <set>
+#include <string>
 
 #include "platform/os_services.h"
 #include "platform/web/web_page.h"
@@ -37,20 +39,19 @@ private:
 };
 
 // Said once for each time another tab is found holding a file, not at
-// every retry.
-bool toldHeld = false;
+// every retry: the names said and not yet had since.
+std::set<std::string> toldHeld;
 
 }  // namespace
 
 std::unique_ptr<File> openStoredFile(const std::string& name, OpenMode mode, OpenError& error) {
     int lock = vantor_storage_lock(name.c_str(), mode == OpenMode::Read ? 0 : 1);
     if (lock == 0) {
-        if (!toldHeld) std::fprintf(stderr, "%s is held by another tab\n", name.c_str());
-        toldHeld = true;
+        if (toldHeld.insert(name).second) std::fprintf(stderr, "%s is held by another tab\n", name.c_str());
         error = OpenError::SharingViolation;
         return nullptr;
     }
-    toldHeld = false;
+    toldHeld.erase(name);
     // Without storage the copy in memory still serves this tab.
     vantor_storage_sync(1);
     std::unique_ptr<File> file = os::openFile(name, mode, error);
