@@ -243,7 +243,7 @@ var LibraryVantor = {
     reason: function(error) { return String(error.message || error).replace(/\.$/, ''); },
 
     noStorage: function(reason) {
-      var text = 'Scores will not be kept after this page closes: ' + Page.reason(reason) + '.';
+      var text = 'Scores and the game in play will not be kept after this page closes: ' + Page.reason(reason) + '.';
       err(text);
       if (Page.hooks().notice) Page.hooks().notice(text);
     },

@@ -32,7 +32,8 @@ constexpr const char* kProgram = "vantor.exe";
 constexpr const char* kBackendHelp =
     "  --backend=win32|headless  VANTOR_BACKEND  where the game runs (default win32)\n";
 constexpr const char* kHomeHelp =
-    "  --home=DIR\\             VANTOR_HOME      where HIGH30 lives (default: the\n"
+    "  --home=DIR\\             VANTOR_HOME      where HIGH30 and the game in play\n"
+    "                                           (GAME30) live (default: the\n"
     "                                           registry's folder, else\n"
     "                                           %APPDATA%\\Vantor\\; empty: here)\n";
 constexpr const char* kSoundHelp = "";
@@ -42,7 +43,8 @@ constexpr const char* kProgram = "vantor";
 constexpr const char* kBackendHelp =
     "  --backend=sdl|headless  VANTOR_BACKEND   where the game runs (default sdl)\n";
 constexpr const char* kHomeHelp =
-    "  --home=DIR/             VANTOR_HOME      where HIGH30 lives (default\n"
+    "  --home=DIR/             VANTOR_HOME      where HIGH30 and the game in play\n"
+    "                                           (GAME30) live (default\n"
     "                                           $XDG_DATA_HOME/vantor/; empty: here)\n";
 constexpr const char* kSoundHelp =
     "  --audio-buffer=N        VANTOR_AUDIO_BUFFER  sdl: sample frames per sound pull (512)\n";
