@@ -171,12 +171,16 @@ void SavedGame::discard() {
 }
 
 void SavedGame::store(Kind kind, const std::vector<uint8_t>& payload) {
-    if (!held_) return;
+    if (!held_ || storageFailed_) return;
     std::vector<uint8_t> bytes = savedGameFileBytes(kind, payload);
-    // A failed write leaves the rest stored before; the game goes on.
+    // A failed write leaves the rest stored before and the game goes on. It
+    // is not tried again this run: in the browser each try can hold the game
+    // for seconds while the storage makes up its mind.
     if (file_.truncate() && file_.write(bytes.data(), static_cast<uint32_t>(bytes.size())) && file_.commit()) {
         kind_ = kind;
         stored_ = payload;
+    } else {
+        storageFailed_ = true;
     }
 }
 

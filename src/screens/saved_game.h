@@ -54,6 +54,7 @@ private:
     std::vector<uint8_t> stored_;  // the payload GAME30 holds
     std::vector<uint8_t> latest_;  // the latest rest, maybe not yet stored
     bool atRest_ = false;
+    bool storageFailed_ = false;
     int32_t noticeFrames_ = 0;
 };
 
