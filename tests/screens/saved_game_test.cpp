@@ -133,12 +133,15 @@ TEST_F(SavedGameTest, ARestResumesAsItWasAndAFinishedGameWaitsWithItsName) {
 
     savedGame.finish(play.score);
     savedGame.noteName("ANN");
+    savedGame.close();
     uint8_t kind = 0;
     Bytes payload;
     ASSERT_TRUE(readSavedGameFile(bytesOf("GAME30"), kind, payload));
     EXPECT_EQ(kind, 2);
     EXPECT_STREQ(reinterpret_cast<const char*>(payload.data() + 4), "ANN");
+    savedGame.open();
     savedGame.discard();
+    savedGame.close();
     EXPECT_TRUE(bytesOf("GAME30").empty());
 }
 
