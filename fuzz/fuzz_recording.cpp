@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <string>
 
+#include "fuzz_files.h"
 #include "input/input_devices.h"
 #include "input/recording.h"
 #include "platform/headless/headless_backend.h"
@@ -14,16 +15,8 @@ namespace {
 
 // DATA32.RES in a folder of its own, with the headless machine installed.
 std::string setUp() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "vantor-fuzz-XXXXXX").string();
-    if (!mkdtemp(pattern.data())) std::abort();
     vantor::platform::headless::installFresh();
-    return pattern + "/DATA32.RES";
-}
-
-void writeDemo(const std::string& path, const uint8_t* data, size_t size) {
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (!file || std::fwrite(data, 1, size, file) != size) std::abort();
-    std::fclose(file);
+    return vantor::fuzz::freshFolder() + "DATA32.RES";
 }
 
 void checkOnScreen(const vantor::MouseState& m) {
@@ -35,7 +28,7 @@ void checkOnScreen(const vantor::MouseState& m) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static const std::string demo = setUp();
     using vantor::inputDevices;
-    writeDemo(demo, data, size);
+    vantor::fuzz::writeFile(demo, data, size);
     inputDevices = vantor::InputDevices{};
     if (inputDevices.init() != 3) std::abort();
     vantor::OpenRecording(demo, false);

@@ -11,56 +11,26 @@
 #include <string>
 #include <vector>
 
+#include "fuzz_files.h"
 #include "game/play_screen.h"
-#include "platform/headless/headless_backend.h"
-#include "resources/data30.h"
 #include "screens/high_score_table.h"
 #include "screens/saved_game.h"
-#include "video/vdp.h"
 
 namespace {
 
 constexpr int kFramesPlayed = 40;
-
-// Run in the build folder: its DATA30.RES gives the pictures. GAME30 goes
-// to a folder of its own, the installation folder.
-std::string setUp() {
-    vantor::platform::headless::installFresh();
-    if (!vantor::vdp.init(true) || !vantor::loadData30()) {
-        std::fprintf(stderr, "run this in the build folder, beside DATA30.RES\n");
-        std::abort();
-    }
-    std::string pattern = (std::filesystem::temp_directory_path() / "vantor-fuzz-XXXXXX").string();
-    if (!mkdtemp(pattern.data())) std::abort();
-    setenv("VANTOR_HOME", (pattern + "/").c_str(), 1);
-    return pattern + "/";
-}
-
-void writeFile(const std::string& path, const uint8_t* data, size_t size) {
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (!file || std::fwrite(data, 1, size, file) != size) std::abort();
-    std::fclose(file);
-}
-
-std::vector<uint8_t> readFile(const std::string& path) {
-    std::vector<uint8_t> bytes;
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (!file) return bytes;
-    for (int c; (c = std::fgetc(file)) != EOF;) bytes.push_back(static_cast<uint8_t>(c));
-    std::fclose(file);
-    return bytes;
-}
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     using vantor::highScoreTable;
     using vantor::savedGame;
-    static const std::string folder = setUp();
+    using vantor::fuzz::readFile;
+    static const std::string folder = vantor::fuzz::gameWithFreshHome();
     std::vector<uint8_t> bytes(data, data + size);
     if (size >= 16 && data[6] == 1)
         bytes = vantor::savedGameFileBytes(data[5], std::vector<uint8_t>(data + 12, data + size - 4));
-    writeFile(folder + "GAME30", bytes.data(), bytes.size());
+    vantor::fuzz::writeFile(folder + "GAME30", bytes.data(), bytes.size());
     std::filesystem::remove(folder + "GAME30.damaged");
     std::filesystem::remove(folder + "HIGH30");
     uint8_t kind = 0;
