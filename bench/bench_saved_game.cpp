@@ -1,6 +1,6 @@
 // What keeping the game costs: the first frame of a rest stores it durably
 // (the frame's whole budget is 35 ms at the usual speed, under 1 ms is the
-// goal), later frames of the rest only note it, and a start resumes it.
+// goal), later frames of the rest cost next to nothing, and a start resumes it.
 // GAME30 goes to VANTOR_HOME when set, else to a folder under the current one.
 #include <benchmark/benchmark.h>
 
@@ -59,7 +59,7 @@ void BM_StoreAtRest(benchmark::State& state) {
 }
 BENCHMARK(BM_StoreAtRest)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
 
-// A later frame of the same rest: noted in memory only.
+// A later frame of the same rest: only seen to be one.
 void BM_NoteLaterRestFrame(benchmark::State& state) {
     if (!restOnABusyBoard()) {
         state.SkipWithError("DATA30.RES must be in the current folder");

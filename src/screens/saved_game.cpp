@@ -135,21 +135,22 @@ bool SavedGame::resume() {
 
 void SavedGame::noteFrame() {
     bool rest = gameAtRest();
-    if (rest && held_) {
-        latest_ = takeGameSnapshot();
-        if (!atRest_) store(InPlay, latest_);
-    }
+    if (rest && !atRest_ && held_) store(InPlay, takeGameSnapshot());
     atRest_ = rest;
 }
 
+// Within a rest only its idle motion goes on, so the game as it stands is
+// that rest's latest frame; taken only when it is wanted, not every frame.
 void SavedGame::keepLatest() {
-    if (kind_ == InPlay && !latest_.empty() && latest_ != stored_) store(InPlay, latest_);
+    if (kind_ != InPlay || !atRest_ || !gameAtRest()) return;
+    std::vector<uint8_t> latest = takeGameSnapshot();
+    if (latest != stored_) store(InPlay, latest);
 }
 
 void SavedGame::finish(int32_t score) {
     std::vector<uint8_t> payload(kFinishedBytes, 0);
     writeI32(payload.data(), score);
-    latest_.clear();
+    atRest_ = false;
     store(Finished, payload);
 }
 
@@ -162,7 +163,6 @@ void SavedGame::noteName(const char* name) {
 }
 
 void SavedGame::discard() {
-    latest_.clear();
     atRest_ = false;
     if (!held_ || kind_ == Nothing) return;
     kind_ = Nothing;

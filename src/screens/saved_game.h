@@ -23,11 +23,11 @@ public:
 
     // Puts the interrupted game into play; false when none waits.
     bool resume();
-    // After every play frame: a rest is noted, and the first frame of each
-    // rest is made durable at once.
+    // After every play frame: the first frame of each rest is made durable
+    // at once.
     void noteFrame();
-    // Makes the latest rest durable now (the program is asked to end or
-    // goes into the background).
+    // Makes the rest the game stands at durable now (the program is asked to
+    // end or goes into the background); nothing while a move is under way.
     void keepLatest();
     // The game ended with this score, which waits here for the table.
     void finish(int32_t score);
@@ -52,8 +52,7 @@ private:
     bool held_ = false;
     Kind kind_ = Nothing;
     std::vector<uint8_t> stored_;  // the payload GAME30 holds
-    std::vector<uint8_t> latest_;  // the latest rest, maybe not yet stored
-    bool atRest_ = false;
+    bool atRest_ = false;  // the last play frame was a rest
     bool storageFailed_ = false;
     int32_t noticeFrames_ = 0;
 };
