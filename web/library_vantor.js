@@ -77,12 +77,20 @@ var LibraryVantor = {
     },
 
     activationChanged: function() {
-      var active = Page.active();
+      Page.activate(Page.active());
+    },
+
+    activate: function(active) {
       if (active === Page.wasActive) return;
       Page.wasActive = active;
       Module['_vantor_web_activate'](active ? 1 : 0);
       Page.wake();
     },
+
+    // Left or frozen, the page may never run again: the game is told at
+    // once, as when the page is hidden, so it keeps the game in play if it
+    // still runs. What is sure is the copy kept at the last rest.
+    leaving: function() { Page.activate(false); },
 
     sendKey: function(e, down) {
       var hooks = Page.hooks();
@@ -182,6 +190,10 @@ var LibraryVantor = {
       on(document, 'visibilitychange', Page.activationChanged);
       on(window, 'focus', Page.activationChanged);
       on(window, 'blur', Page.activationChanged);
+      on(window, 'pagehide', Page.leaving);
+      on(document, 'freeze', Page.leaving);
+      on(window, 'pageshow', Page.activationChanged);
+      on(document, 'resume', Page.activationChanged);
       ['beforeinput', 'input', 'compositionend'].forEach(function(type) {
         on(Page.hooks().textField, type, Page.fieldInput);
       });

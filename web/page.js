@@ -115,10 +115,29 @@
     if (typingName && e.pointerType !== 'mouse') $('typing').focus({ preventScroll: true });
   }
 
+  // The logo is shown on a first visit; later ones go straight to the title,
+  // as the command line Q does, so a game left goes on within seconds.
+  const VISITED = 'vantor-visited';
+  function visited() {
+    try {
+      return localStorage.getItem(VISITED) === '1';
+    } catch (e) {
+      return false;
+    }
+  }
+
+  function noteVisit() {
+    try {
+      localStorage.setItem(VISITED, '1');
+    } catch (e) {
+      // A browser that keeps nothing shows the logo every time.
+    }
+  }
+
   // "?--trace=/play.trace&cmd=Q": options for the program, then its command line.
   function programArguments() {
     const args = [];
-    let line = null;
+    let line = visited() ? 'Q' : null;
     for (const [name, value] of new URLSearchParams(location.search)) {
       if (name.startsWith('--')) args.push(value === '' ? name : name + '=' + value);
       else if (name === 'cmd') line = value;
@@ -158,9 +177,11 @@
     show(null);
     timings.started = performance.now();
     if (!sound) sound = await SoundOutput.open().catch(() => null);
+    const args = programArguments();
+    noteVisit();
     const module = {
       canvas,
-      arguments: programArguments(),
+      arguments: args,
       instantiateWasm: instantiate,
       preRun: [prepareFiles],
       print: (text) => console.log(text),

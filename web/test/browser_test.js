@@ -611,23 +611,53 @@ step('QUIT ends the program; the page says so and offers to play again', async (
   await b.waitFor(first, () => window.vantor.stats && window.vantor.stats.presents > 0);
 });
 
+// Each start is a new program, with a trace of its own: past the title and
+// the table, its first resting frame shows the board left.
+async function goesOn(page, stood, how) {
+  await reachPlay(page);
+  const resumed = (await trace(page)).find((f) => f.phase === PHASE.idle);
+  assert.deepStrictEqual([resumed.score, resumed.cells], [stood.score, stood.cells], how);
+}
+
+// A move made; the rest after it, once kept (at the rest's first frame, in
+// a transaction of its own).
+async function moveAndRest(page) {
+  await swap(page, await idleBoard(page), false);
+  await b.waitFrames(page, 30);
+  const stood = await idleBoard(page);
+  await b.waitFrames(page, 10);
+  return stood;
+}
+
 step('a game left by QUIT or by a reload goes on where it stood', async () => {
-  // Each start is a new program, with a trace of its own: past the title and
-  // the table, its first resting frame shows the board left.
-  const goesOn = async (stood, how) => {
-    await reachPlay(first);
-    const resumed = (await trace(first)).find((f) => f.phase === PHASE.idle);
-    assert.deepStrictEqual([resumed.score, resumed.cells], [stood.score, stood.cells], how);
-  };
-  await goesOn(leftAt, 'after QUIT');
-  await swap(first, await idleBoard(first), false);
-  await b.waitFrames(first, 30);
-  const stood = await idleBoard(first);
-  await b.waitFrames(first, 10);   // kept at the rest's first frame, in a transaction of its own
+  await goesOn(first, leftAt, 'after QUIT');
+  const stood = await moveAndRest(first);
   await first.reload();
   await b.startGame(first);
-  await goesOn(stood, 'after a reload');
+  await goesOn(first, stood, 'after a reload');
   await screenshot(first, 'resumed-after-reload');
+});
+
+// After the first visit the page starts without the logo: from the tap on
+// the cover, clicks on the title and the table reach the board left.
+step('a tab closed, or frozen and then discarded, goes on where it stood in the next tab', async (t) => {
+  const closed = await moveAndRest(first);
+  await first.close();
+  const reopened = await b.openPage(session, '?--trace=/play.trace');
+  await reopened.waitForSelector('#cover:not([hidden])', { timeout: 60000 });
+  const tapped = Date.now();
+  await b.startGame(reopened);
+  await goesOn(reopened, closed, 'after the tab was closed');
+  t.diagnostic(`cover tap to the board left: ${Date.now() - tapped} ms`);
+  assert.deepStrictEqual(await reopened.evaluate(() => window.vantor.arguments), ['--trace=/play.trace', 'Q']);
+
+  const frozen = await moveAndRest(reopened);
+  await (await cdp(reopened)).send('Page.setWebLifecycleState', { state: 'frozen' });
+  await reopened.close({ runBeforeUnload: false });
+  const next = await b.openPage(session, '?--trace=/play.trace');
+  await b.startGame(next);
+  await goesOn(next, frozen, 'after the tab was frozen and discarded');
+  await next.close();
 });
 
 step('?--scaling=whole keeps whole factors, pixelated', async () => {
