@@ -71,7 +71,9 @@ void BM_NoteLaterRestFrame(benchmark::State& state) {
 }
 BENCHMARK(BM_NoteLaterRestFrame)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
 
-// A start that finds a game: GAME30 read, checked and put into play.
+// A start that finds a game: GAME30 read, checked and put into play. The
+// file is the game as it stands, not its history, so a game of 30 minutes
+// resumes as fast as one of 30 seconds.
 void BM_Resume(benchmark::State& state) {
     if (!restOnABusyBoard()) {
         state.SkipWithError("DATA30.RES must be in the current folder");
