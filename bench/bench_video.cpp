@@ -5,6 +5,7 @@
 
 #include "platform/headless/headless_backend.h"
 #include "platform/sharp_scaler.h"
+#include "platform/shown_frame.h"
 #include "resources/picture_checks.h"
 #include "video/vdp.h"
 
@@ -106,6 +107,26 @@ void BM_SharpScale(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * width * height);
 }
 BENCHMARK(BM_SharpScale)->Arg(640)->Arg(1024)->Arg(1280)->Arg(1440)->Arg(2560)->Arg(2880)->Unit(benchmark::kMicrosecond);
+
+// What a present costs a window before it is shown, on a 1920 x 1080
+// screen: a frame that moved (/1, its last pixel: the whole frame is
+// compared) is kept and enlarged; a still one (/0) stops at the comparison.
+void BM_Present(benchmark::State& state) {
+    const bool moving = state.range(0) != 0;
+    std::vector<uint8_t> frame = screenPicture();
+    uint32_t colours[256];
+    for (int i = 0; i < 256; ++i) colours[i] = 0xFF000000u | uint32_t(i) * 0x010101u;
+    std::vector<uint32_t> out(size_t(1440) * 1080);
+    platform::SharpScaler scaler;
+    scaler.resize(1440, 1080);
+    platform::ShownFrame shown;
+    for (auto _ : state) {
+        if (moving) frame.back() ^= 1;
+        if (shown.isNew(frame.data(), colours, sizeof colours)) scaler.scale(frame.data(), 640, colours, out.data(), 1440 * 4);
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(BM_Present)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace vantor

@@ -28,7 +28,8 @@ void closePacedWindow() {
     platform::install(nullptr);
 }
 
-double FrameTimes::paceOne(uint32_t delayMs) {
+double FrameTimes::paceOne(uint32_t delayMs, bool moving) {
+    if (moving) vdp.frameBuffer()[640 * 480 - 1] ^= 1;
     auto presentStart = std::chrono::steady_clock::now();
     vdp.present();
     presentTotal_ += std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - presentStart).count();

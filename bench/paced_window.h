@@ -15,9 +15,10 @@ void closePacedWindow();
 // Intervals between the ends of frames paced as every screen paces them.
 class FrameTimes {
 public:
-    // Presents a frame and waits in the pump; the interval it took in
-    // milliseconds, or a negative number once the pump says to end.
-    double paceOne(uint32_t delayMs);
+    // Presents a frame (the same again, or one whose last pixel moved) and
+    // waits in the pump; the interval it took in milliseconds, or a negative
+    // number once the pump says to end.
+    double paceOne(uint32_t delayMs, bool moving = false);
     double mean() const { return frames_ ? total_ / frames_ : 0; }
     double worst() const { return worst_; }
     double totalMs() const { return total_; }

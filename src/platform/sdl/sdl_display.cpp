@@ -144,15 +144,23 @@ SurfaceResult SdlDisplay::lock(uint8_t*& pixels) {
 }
 
 void SdlDisplay::unlock() {
-    shown_ = true;
+    hasFrame_ = true;
+    if (!lastShown_.isNew(surface_.data(), rgb_, sizeof rgb_) && outputAsShown()) return;
     showAgain();
+}
+
+// The window as the shown frame was fitted to it, with nothing to draw again.
+bool SdlDisplay::outputAsShown() {
+    if (wholeWindow_ || lost_ || !context_.window) return false;
+    SDL_Surface* window = SDL_GetWindowSurface(context_.window);
+    return window && fitPicture(window->w, window->h, scaling_) == context_.viewport;
 }
 
 // The last frame, again, fitted to the window as it is now. Window managers
 // differ in whether and when a size change is announced, so every present
 // asks for the window's pixels afresh.
 void SdlDisplay::showAgain() {
-    if (!shown_ || lost_ || !context_.window) return;
+    if (!hasFrame_ || lost_ || !context_.window) return;
     SDL_Surface* window = SDL_GetWindowSurface(context_.window);
     if (!window) return;
     PictureRect view = fitPicture(window->w, window->h, scaling_);

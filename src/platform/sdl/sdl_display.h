@@ -6,6 +6,7 @@
 #include "platform/picture_fit.h"
 #include "platform/sdl/sdl_context.h"
 #include "platform/sharp_scaler.h"
+#include "platform/shown_frame.h"
 
 namespace vantor::platform::sdl {
 
@@ -34,6 +35,7 @@ private:
     void mapColours(const SDL_PixelFormat* format);
     void onEvent(const SDL_Event& event);
     void toggleFullScreen();
+    bool outputAsShown();
     void enterFullScreen();
     void leaveFullScreen();
 
@@ -48,7 +50,8 @@ private:
     // The picture enlarged, when the window's pixels are not 32-bit.
     SDL_Surface* converted_ = nullptr;
     bool lost_ = false;
-    bool shown_ = false;  // the surface holds a frame
+    bool hasFrame_ = false;  // the surface holds a frame
+    ShownFrame lastShown_;
     bool wholeWindow_ = true;  // the bars too need drawing and showing
     int scale_ = 1;
 };

@@ -1,6 +1,8 @@
 #include "platform/sdl/sdl_system.h"
 
+#include <chrono>
 #include <string>
+#include <thread>
 
 #include "common/cp1251.h"
 
@@ -91,8 +93,12 @@ void SdlSystem::postQuit(uint32_t exitCode) { queue_.push_back({Message::Quit, e
 
 void SdlSystem::idle(uint32_t ms) {
     // Sleep through all but the last millisecond, waking for any event; the
-    // pump spins the rest, which keeps millisecond grain without a busy core.
-    if (ms > 1) SDL_WaitEventTimeout(nullptr, static_cast<int>(ms - 1));
+    // last one passes in short naps, which keeps millisecond grain without
+    // spinning a core for a millisecond of every frame.
+    if (ms > 1)
+        SDL_WaitEventTimeout(nullptr, static_cast<int>(ms - 1));
+    else
+        std::this_thread::sleep_for(std::chrono::microseconds(200));
 }
 
 void SdlSystem::setSystemCursorPos(int, int) {

@@ -18,7 +18,9 @@ SurfaceResult WebDisplay::lock(uint8_t*& pixels) {
     return SurfaceResult::Ok;
 }
 
+// The painter draws its last frame again when the canvas changes size.
 void WebDisplay::unlock() {
+    if (!lastShown_.isNew(surface_.data(), colours_, sizeof colours_)) return;
     std::transform(surface_.begin(), surface_.end(), shown_.begin(),
                    [this](uint8_t index) { return colours_[index]; });
     vantor_canvas_show(shown_.data());

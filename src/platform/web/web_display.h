@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "platform/display.h"
+#include "platform/shown_frame.h"
 
 namespace vantor::platform::web {
 
@@ -30,6 +31,7 @@ private:
 
     std::vector<uint8_t> surface_;
     std::vector<uint32_t> shown_;
+    ShownFrame lastShown_;
     uint32_t colours_[256] = {};
 };
 

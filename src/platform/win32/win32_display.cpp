@@ -114,6 +114,10 @@ SurfaceResult Win32Display::lock(uint8_t*& pixels) {
 
 void Win32Display::unlock() {
     if (!context_.window || surface_.empty()) return;
+    // Exposed parts are painted again by WM_PAINT; a size the window took
+    // without one shows in the viewport.
+    if (!lastShown_.isNew(surface_.data(), colours_, sizeof colours_) && context_.viewport == shownView_) return;
+    shownView_ = context_.viewport;
     HDC target = GetDC(context_.window);
     show(target);
     ReleaseDC(context_.window, target);

@@ -5,6 +5,7 @@
 #include "platform/display.h"
 #include "platform/picture_fit.h"
 #include "platform/sharp_scaler.h"
+#include "platform/shown_frame.h"
 #include "platform/win32/win32_context.h"
 
 namespace vantor::platform::win32 {
@@ -46,6 +47,8 @@ private:
     std::vector<uint8_t> surface_;
     uint32_t colours_[256] = {};  // as the DIB holds them: blue, green, red, unused
     SharpScaler scaler_;
+    ShownFrame lastShown_;
+    PictureRect shownView_{};
     Scaling scaling_ = Scaling::Fill;
     HBITMAP section_ = nullptr;
     HDC sectionDc_ = nullptr;
