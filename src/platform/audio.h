@@ -26,14 +26,14 @@ public:
     // Lets the pulling go on.
     virtual void unlockMixer() = 0;
     // Whether a new channel buffer can be made now.
-    virtual bool createBuffer() = 0;
+    virtual bool createBuffer() { return true; }
     // Whether a channel buffer can be locked for filling now.
-    virtual bool lockBuffer() = 0;
+    virtual bool lockBuffer() { return true; }
     // Whether a lost channel buffer comes back (bringing the device back if it went away).
-    virtual bool restoreBuffer() = 0;
+    virtual bool restoreBuffer() { return true; }
     // True once after the device lost every channel buffer: each must be
     // restored and refilled before it sounds again.
-    virtual bool takeBufferLost() = 0;
+    virtual bool takeBufferLost() { return false; }
     // Closes the device; the source is not pulled any more.
     virtual void close() = 0;
 };

@@ -19,8 +19,6 @@ public:
     void start(MixSource& source) override;
     void lockMixer() override;
     void unlockMixer() override;
-    bool createBuffer() override { return true; }
-    bool lockBuffer() override { return true; }
     bool restoreBuffer() override;
     bool takeBufferLost() override;
     void close() override;

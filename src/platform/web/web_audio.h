@@ -17,10 +17,6 @@ public:
     void start(MixSource& source) override;
     void lockMixer() override { locked_ = true; }
     void unlockMixer() override;
-    bool createBuffer() override { return true; }
-    bool lockBuffer() override { return true; }
-    bool restoreBuffer() override { return true; }
-    bool takeBufferLost() override { return false; }
     void close() override;
 
     // n samples of the mix, or null when they must wait for unlockMixer

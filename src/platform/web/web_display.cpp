@@ -26,10 +26,6 @@ void WebDisplay::unlock() {
     vantor_canvas_show(shown_.data());
 }
 
-// The canvas keeps no picture of its own worth saving: the next present
-// draws the whole frame.
-bool WebDisplay::restore() { return true; }
-
 // Canvas pixels are bytes red, green, blue, alpha: one little-endian word.
 void WebDisplay::setEntries(const uint8_t rgb[768]) {
     for (int i = 0; i < 256; ++i)

@@ -26,8 +26,6 @@ public:
     void start(MixSource& source) override;
     void lockMixer() override { mutex_.lock(); }
     void unlockMixer() override { mutex_.unlock(); }
-    bool createBuffer() override { return true; }
-    bool lockBuffer() override { return true; }
     bool restoreBuffer() override;
     bool takeBufferLost() override;
     void close() override;

@@ -22,11 +22,9 @@ public:
     ~Win32Display() override;
 
     bool open(bool fullScreen) override;
-    int pitch() override { return 640; }
     SurfaceResult lock(uint8_t*& pixels) override;
     void unlock() override;
     bool restore() override { return !surface_.empty(); }
-    SurfaceResult attachPalette() override { return SurfaceResult::Ok; }
     void setEntries(const uint8_t rgb[768]) override;
     void waitVerticalBlank() override;
     void close() override;
