@@ -4,7 +4,7 @@
 #                                 download, build-web/vantor-VERSION-web.tar.gz
 #   scripts/web.sh serve [PORT]   build, then serve the page on http://127.0.0.1:PORT/ (8080)
 #   scripts/web.sh node ARGS...   run the program under node, headless, in the current folder
-#   scripts/web.sh test           build, then the node replay test and the browser tests
+#   scripts/web.sh test           build, then the node replay and resume tests and the browser tests
 #   scripts/web.sh bench          build, then measure loading, frame pacing and sound latency
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
@@ -48,6 +48,7 @@ test)
     test_packages
     "$root/tests/release/check_versions.py" --web "$web"/vantor-"$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$web/CMakeCache.txt")"-web.tar.gz
     node "$root/web/test/replay_test.js" "$root/build/vantor" "$web/vantor-node.js"
+    node "$root/web/test/resume_test.js" "$root/build/vantor" "$web/vantor-node.js"
     node "$root/web/test/serve_test.js" "$web"
     node "$root/web/test/browser_test.js" "$web" ;;
 bench)

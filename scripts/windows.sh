@@ -3,7 +3,8 @@
 #   scripts/windows.sh build   set up, then build-win/vantor.exe, its data files
 #                              and the download, build-win/vantor-VERSION-windows-x64.zip
 #   scripts/windows.sh test    build, then under wine: the test programs, the
-#                              replays against the native build, a smoke test
+#                              replays against the native build, games closed
+#                              or killed and resumed, a smoke test
 #                              of the window and full screen on Xvfb (with a
 #                              swap made by keys)
 #   scripts/windows.sh bench   build, then the frame pacing of the window under
@@ -335,6 +336,10 @@ test)
     replay 1
     replay 2
     controller_replay
+    # A game closed or killed under wine goes on at the next start as the
+    # native game never interrupted (node's built-in test runner alone).
+    command -v node >/dev/null || VANTOR_SETUP_EXTRA=nodejs scripts/setup.sh
+    node "$root/web/test/resume_test.js" "$root/build/vantor" "$root/build-win/vantor.exe"
     other_scripts
     unstored_scores
     switches

@@ -112,9 +112,14 @@ public:
         return fail();
     }
 
+    // Told by seeking, not by fstat: the browser's and node's file systems
+    // answer fstat by the name a file was opened under, which a commit's
+    // rename took away from the replacement now held.
     int64_t size() override {
-        struct stat st {};
-        return ::fstat(active(), &st) == 0 ? static_cast<int64_t>(st.st_size) : -1;
+        off_t here = ::lseek(active(), 0, SEEK_CUR);
+        off_t end = here < 0 ? -1 : ::lseek(active(), 0, SEEK_END);
+        if (end < 0 || ::lseek(active(), here, SEEK_SET) != here) return -1;
+        return static_cast<int64_t>(end);
     }
 
     bool rewind() override { return ::lseek(active(), 0, SEEK_SET) == 0; }
@@ -166,8 +171,9 @@ private:
         std::string pattern = name_ + ".XXXXXX";
         int fd = ::mkostemp(pattern.data(), O_CLOEXEC);
         if (fd < 0) return false;
+        // The name is ours while we hold the file: its mode is the held file's (see size).
         struct stat st {};
-        bool ok = ::fstat(fd_, &st) == 0 && ::fchmod(fd, st.st_mode & 07777) == 0 &&
+        bool ok = ::stat(name_.c_str(), &st) == 0 && ::fchmod(fd, st.st_mode & 07777) == 0 &&
                   ::flock(fd, LOCK_EX | LOCK_NB) == 0;
         if (ok && keepContents) {
             off_t position = ::lseek(fd_, 0, SEEK_CUR);

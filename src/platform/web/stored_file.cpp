@@ -12,8 +12,7 @@ namespace {
 
 class StoredFile final : public File {
 public:
-    StoredFile(std::unique_ptr<File> file, int lock, std::string name, OpenMode mode)
-        : file_(std::move(file)), lock_(lock), name_(std::move(name)), mode_(mode) {}
+    StoredFile(std::unique_ptr<File> file, int lock) : file_(std::move(file)), lock_(lock) {}
     ~StoredFile() override {
         file_.reset();
         if (lock_ > 0) vantor_storage_unlock(lock_);
@@ -27,7 +26,6 @@ public:
     // Stored before the lock goes, so the next tab to take it reads this.
     bool commit() override {
         if (!file_->commit()) return false;
-        reopen();
         if (vantor_storage_sync(0)) return true;
         failure_ = std::string("the browser did not store it (") + vantor_storage_failure() + ")";
         return false;
@@ -35,19 +33,8 @@ public:
     std::string failure() const override { return failure_.empty() ? file_->failure() : failure_; }
 
 private:
-    // The browser's files answer fstat by the name they were opened under,
-    // which the commit's rename took from the replacement now held: opened
-    // again by its name, the file goes on answering (a kept game is stored
-    // again and again while held).
-    void reopen() {
-        OpenError error = OpenError::None;
-        if (std::unique_ptr<File> again = os::openFile(name_, mode_, error)) file_ = std::move(again);
-    }
-
     std::unique_ptr<File> file_;
     int lock_;
-    std::string name_;
-    OpenMode mode_;
     std::string failure_;
 };
 
@@ -72,7 +59,7 @@ std::unique_ptr<File> openStoredFile(const std::string& name, OpenMode mode, Ope
         if (lock > 0) vantor_storage_unlock(lock);
         return nullptr;
     }
-    return std::make_unique<StoredFile>(std::move(file), lock, name, mode);
+    return std::make_unique<StoredFile>(std::move(file), lock);
 }
 
 }  // namespace vantor::platform::web
