@@ -28,7 +28,7 @@ public:
     // Waits for the start of a vertical blank (or a sixtieth of a second).
     virtual void waitVerticalBlank() = 0;
     // Gives the screen back.
-    virtual void close() = 0;
+    virtual void close() {}
 };
 
 }  // namespace vantor::platform

@@ -131,11 +131,11 @@ public:
     // What the player used to start the program, where the backend can tell.
     virtual InputKind startedBy() { return InputKind::Mouse; }
     // Creates the input system; false is fatal for the game.
-    virtual bool create() = 0;
+    virtual bool create() { return true; }
     // Sets up the keyboard; false when it cannot.
-    virtual bool openKeyboard() = 0;
+    virtual bool openKeyboard() { return true; }
     // Sets up the mouse; false when it cannot.
-    virtual bool openMouse() = 0;
+    virtual bool openMouse() { return true; }
     // Reads the 256 key bytes (non-zero = held) as they are right now.
     virtual DeviceResult keyboardState(uint8_t keys[256]) = 0;
     // Reads the mouse motion since the last reading (or its position) and its buttons.
@@ -150,7 +150,7 @@ public:
     // The game controllers as they are now (read with the keyboard); none: all up.
     virtual GamepadState gamepadState() { return {}; }
     // Releases both devices and the input system.
-    virtual void close() = 0;
+    virtual void close() {}
 };
 
 }  // namespace vantor::platform

@@ -27,7 +27,6 @@ public:
     DeviceResult acquireKeyboard() override;
     DeviceResult acquireMouse() override;
     GamepadState gamepadState() override { return pad_; }
-    void close() override {}
 
 private:
     struct Device {

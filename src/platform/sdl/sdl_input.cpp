@@ -1,7 +1,6 @@
 #include "platform/sdl/sdl_input.h"
 
 #include <array>
-#include <cstring>
 #include <utility>
 
 namespace vantor::platform::sdl {
@@ -55,6 +54,10 @@ const std::array<uint8_t, SDL_NUM_SCANCODES>& keyTable() {
 
 }  // namespace
 
+uint8_t keyCodeOf(SDL_Scancode scancode) {
+    return scancode >= 0 && scancode < SDL_NUM_SCANCODES ? keyTable()[scancode] : 0;
+}
+
 SdlInput::SdlInput(Context& context) : context_(context) {
     context_.eventHooks.push_back([this](const SDL_Event& event) { onEvent(event); });
 }
@@ -64,51 +67,47 @@ bool SdlInput::create() {
     return true;
 }
 
-bool SdlInput::focused() const {
-    return context_.window && (SDL_GetWindowFlags(context_.window) & SDL_WINDOW_INPUT_FOCUS);
-}
-
 void SdlInput::onEvent(const SDL_Event& event) {
     gamepad_.onEvent(event);
     switch (event.type) {
     case SDL_MOUSEBUTTONDOWN:
-        if (event.button.button == SDL_BUTTON_LEFT) buttons_.press(0);
-        if (event.button.button == SDL_BUTTON_RIGHT) buttons_.press(1);
+    case SDL_MOUSEBUTTONUP: {
+        int which = event.button.button == SDL_BUTTON_LEFT ? 0 : event.button.button == SDL_BUTTON_RIGHT ? 1 : -1;
+        state_.button(which, event.type == SDL_MOUSEBUTTONDOWN);
         break;
+    }
     case SDL_KEYDOWN:
-        if (uint8_t code = keyTable()[event.key.keysym.scancode]; code && !event.key.repeat)
-            keys_.press(code);
+        if (!event.key.repeat) state_.key(keyCodeOf(event.key.keysym.scancode), true);
         break;
+    case SDL_KEYUP: state_.key(keyCodeOf(event.key.keysym.scancode), false); break;
     case SDL_WINDOWEVENT:
-        // What was pressed before the game lost the focus is not the game's.
-        if (event.window.event == SDL_WINDOWEVENT_FOCUS_LOST) {
-            buttons_.clear();
-            keys_.clear();
-        }
+        if (event.window.event == SDL_WINDOWEVENT_FOCUS_GAINED) state_.setFocused(true);
+        if (event.window.event == SDL_WINDOWEVENT_FOCUS_LOST) state_.setFocused(false);
         break;
     default: break;
     }
 }
 
-DeviceResult SdlInput::keyboardState(uint8_t keys[256]) {
-    // The game may spin on the keyboard between frames; taking the events
-    // keeps the state moving (their messages stay queued for the pump).
+// The game may spin on the keyboard between frames; taking the events keeps
+// the state moving (their messages stay queued for the pump).
+void SdlInput::takeEvents() {
     context_.drainEvents();
-    if (!focused()) return DeviceResult::NotAcquired;
-    uint8_t held[256] = {};
-    int count = 0;
-    const uint8_t* state = SDL_GetKeyboardState(&count);
-    const auto& table = keyTable();
-    for (int i = 0; i < count && i < SDL_NUM_SCANCODES; ++i)
-        if (state[i] && table[i]) held[table[i]] = 0x80;
-    for (int k = 0; k < 256; ++k) keys[k] = keys_.read(k, held[k] != 0) ? 0x80 : 0;
-    foldMainRowSpeedKeys(keys);
-    return DeviceResult::Ok;
+    syncFocus();
+}
+
+void SdlInput::syncFocus() {
+    bool focused = context_.window && (SDL_GetWindowFlags(context_.window) & SDL_WINDOW_INPUT_FOCUS);
+    if (focused != state_.focused()) state_.setFocused(focused);
+}
+
+DeviceResult SdlInput::keyboardState(uint8_t keys[256]) {
+    takeEvents();
+    return state_.keyboardState(keys);
 }
 
 // The system pointer's spot on the picture: window points -> drawable
 // pixels -> the viewport's 640 x 480. Off the picture the system pointer shows.
-void SdlInput::readPosition(MouseReading& reading) {
+void SdlInput::readPosition() {
     int x = 0, y = 0, windowW = 0, windowH = 0, pixelsW = 0, pixelsH = 0;
     SDL_GetMouseState(&x, &y);
     SDL_GetWindowSize(context_.window, &windowW, &windowH);
@@ -117,28 +116,23 @@ void SdlInput::readPosition(MouseReading& reading) {
     int64_t py = windowH > 0 ? int64_t{y} * pixelsH / windowH : y;
     const PictureRect& view = context_.viewport;
     showSystemPointer(!view.contains(px, py));
-    reading.absolute = true;
-    reading.x = view.pictureX(px);
-    reading.y = view.pictureY(py);
+    state_.pointer(view.pictureX(px), view.pictureY(py));
 }
 
 DeviceResult SdlInput::mouseState(MouseReading& reading) {
-    context_.drainEvents();
-    reading = MouseReading{};
-    if (!focused()) return DeviceResult::NotAcquired;
-    readPosition(reading);
-    uint32_t held = SDL_GetMouseState(nullptr, nullptr);
-    reading.buttons[0] = buttons_.read(0, held & SDL_BUTTON_LMASK) ? 0x80 : 0;
-    reading.buttons[1] = buttons_.read(1, held & SDL_BUTTON_RMASK) ? 0x80 : 0;
-    return DeviceResult::Ok;
+    takeEvents();
+    if (state_.focused()) readPosition();
+    return state_.mouseState(reading);
 }
 
 DeviceResult SdlInput::acquireKeyboard() {
-    return focused() ? DeviceResult::Ok : DeviceResult::NotAcquired;
+    syncFocus();
+    return state_.acquire();
 }
 
 DeviceResult SdlInput::acquireMouse() {
-    return focused() ? DeviceResult::Ok : DeviceResult::NotAcquired;
+    syncFocus();
+    return state_.acquire();
 }
 
 void SdlInput::showSystemPointer(bool show) {

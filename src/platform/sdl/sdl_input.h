@@ -2,12 +2,14 @@
 #include "platform/input.h"
 #include "platform/sdl/sdl_context.h"
 #include "platform/sdl/sdl_gamepad.h"
-#include "platform/tap_latch.h"
+#include "platform/input_state.h"
 
 namespace vantor::platform::sdl {
 
-// Keyboard by DirectInput scan code and the mouse, from SDL's state, with
-// presses let go between two readings kept for one reading. The pointer is
+// The DirectInput code of an SDL scan code; 0 for keys the game never sees.
+uint8_t keyCodeOf(SDL_Scancode scancode);
+
+// Keyboard by DirectInput scan code and the mouse, from SDL's events. The pointer is
 // the system pointer's position over the picture in a window and in full
 // screen alike, so absolute devices (touch screens, tablets, remote
 // desktops) move it; the system pointer is hidden over the picture. Game
@@ -17,8 +19,6 @@ public:
     explicit SdlInput(Context& context);
 
     bool create() override;
-    bool openKeyboard() override { return true; }
-    bool openMouse() override { return true; }
     DeviceResult keyboardState(uint8_t keys[256]) override;
     DeviceResult mouseState(MouseReading& reading) override;
     DeviceResult acquireKeyboard() override;
@@ -27,15 +27,15 @@ public:
     void close() override { gamepad_.close(); }
 
 private:
-    bool focused() const;
+    void takeEvents();
+    void syncFocus();
     void onEvent(const SDL_Event& event);
-    void readPosition(MouseReading& reading);
+    void readPosition();
     void showSystemPointer(bool show);
 
     Context& context_;
     bool pointerShown_ = true;
-    TapLatch<2> buttons_;
-    TapLatch<256> keys_;
+    InputState state_;
     SdlGamepad gamepad_;
 };
 

@@ -5,6 +5,8 @@
 #include <thread>
 
 #include "common/cp1251.h"
+#include "platform/control_keys.h"
+#include "platform/sdl/sdl_input.h"
 
 namespace vantor::platform::sdl {
 
@@ -50,21 +52,13 @@ void SdlSystem::translate(const SDL_Event& event) {
         for (char c : utf8ToCp1251(event.text.text))
             queue_.push_back({Message::Char, static_cast<uint8_t>(c)});
         break;
-    case SDL_KEYDOWN:
-        // Keys whose characters SDL does not report as text.
-        switch (event.key.keysym.sym) {
-        case SDLK_RETURN:
-        case SDLK_KP_ENTER:
-            if (event.key.keysym.mod & KMOD_ALT) break;  // Alt+Enter belongs to the display
-            queue_.push_back({Message::KeyDown, kVkReturn});
-            queue_.push_back({Message::Char, 13});
-            break;
-        case SDLK_BACKSPACE: queue_.push_back({Message::Char, 8}); break;
-        case SDLK_TAB: queue_.push_back({Message::Char, 9}); break;
-        case SDLK_ESCAPE: queue_.push_back({Message::Char, 27}); break;
-        default: break;
-        }
+    case SDL_KEYDOWN: {
+        // Keys whose characters SDL does not report as text; Alt+Enter belongs to the display.
+        std::vector<Msg> control = controlKeyMessages(keyCodeOf(event.key.keysym.scancode));
+        bool altEnter = (event.key.keysym.mod & KMOD_ALT) && !control.empty() && control[0].message == Message::KeyDown;
+        if (!altEnter) queue_.insert(queue_.end(), control.begin(), control.end());
         break;
+    }
     default: break;
     }
 }

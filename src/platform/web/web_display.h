@@ -20,7 +20,6 @@ public:
     void unlock() override;
     void setEntries(const uint8_t rgb[768]) override;
     void waitVerticalBlank() override;
-    void close() override {}
 
 private:
     static constexpr int kWidth = 640;

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstring>
 #include <utility>
 
 namespace vantor::platform::web {
@@ -28,15 +27,10 @@ WebInput::WebInput(std::function<double()> now, std::function<void()> yieldToPag
       offerKeyboard_(std::move(offerKeyboard)),
       gamepads_(std::move(gamepads)) {}
 
-void WebInput::key(uint8_t code, bool down) {
-    if (code == 0 || !focused_) return;
-    if (down) keyTaps_.press(code);
-    held_[code] = down ? 0x80 : 0;
-}
+void WebInput::key(uint8_t code, bool down) { state_.key(code, down); }
 
 void WebInput::pointer(const PointerEvent& event) {
-    if (!focused_) return;
-    byTouch_ = event.kind == PointerEvent::Kind::Touch;
+    if (!state_.focused()) return;
     if (event.kind == PointerEvent::Kind::Mouse) {
         place(event);
         mouseButtons(event.buttons);
@@ -46,19 +40,17 @@ void WebInput::pointer(const PointerEvent& event) {
 }
 
 void WebInput::place(const PointerEvent& event) {
-    placed_ = true;
-    x_ = picture_.pictureX(devicePixel(event.x, event.pixelRatio));
-    y_ = picture_.pictureY(devicePixel(event.y, event.pixelRatio));
     double reach = kFingerReachCss * event.pixelRatio * kPictureWidth / std::max(picture_.w, 1);
-    reach_ = std::isfinite(reach) ? static_cast<int32_t>(std::clamp(reach, 0.0, 640.0)) : 0;
+    state_.pointer(picture_.pictureX(devicePixel(event.x, event.pixelRatio)),
+                   picture_.pictureY(devicePixel(event.y, event.pixelRatio)),
+                   event.kind == PointerEvent::Kind::Touch,
+                   std::isfinite(reach) ? static_cast<int32_t>(std::clamp(reach, 0.0, 640.0)) : 0);
 }
 
 // Chorded presses arrive as moves, so the held buttons come from the bits.
 void WebInput::mouseButtons(int buttons) {
-    int now = (buttons & 1 ? 1 << kLeft : 0) | (buttons & 2 ? 1 << kRight : 0);
-    for (int b : {kLeft, kRight})
-        if ((now & ~buttons_) & (1 << b)) buttonTaps_.press(static_cast<size_t>(b));
-    buttons_ = now;
+    state_.button(kLeft, (buttons & 1) != 0);
+    state_.button(kRight, (buttons & 2) != 0);
 }
 
 // A pen's side button is the right button, as a mouse's; its tip and
@@ -81,21 +73,13 @@ void WebInput::touch(const PointerEvent& event) {
 }
 
 void WebInput::click(TouchGestures::Click click) {
-    if (click == TouchGestures::Click::Left) buttonTaps_.press(kLeft);
-    if (click == TouchGestures::Click::Right) buttonTaps_.press(kRight);
+    if (click == TouchGestures::Click::Left) state_.click(kLeft);
+    if (click == TouchGestures::Click::Right) state_.click(kRight);
 }
 
 void WebInput::setFocused(bool focused) {
-    focused_ = focused;
-    if (!focused) letGo();
-}
-
-void WebInput::letGo() {
-    std::memset(held_, 0, sizeof held_);
-    keyTaps_.clear();
-    buttons_ = 0;
-    buttonTaps_.clear();
-    gestures_ = TouchGestures{};
+    state_.setFocused(focused);
+    if (!focused) gestures_ = TouchGestures{};
 }
 
 DeviceResult WebInput::keyboardState(uint8_t keys[256]) {
@@ -103,29 +87,13 @@ DeviceResult WebInput::keyboardState(uint8_t keys[256]) {
     // be let go, which only the page can tell.
     if (keyboardOnly_) yieldToPage_();
     keyboardOnly_ = true;
-    if (!focused_) return DeviceResult::NotAcquired;
-    for (size_t i = 0; i < 256; ++i) keys[i] = keyTaps_.read(i, held_[i] != 0) ? 0x80 : 0;
-    foldMainRowSpeedKeys(keys);
-    return DeviceResult::Ok;
+    return state_.keyboardState(keys);
 }
 
 DeviceResult WebInput::mouseState(MouseReading& reading) {
     keyboardOnly_ = false;
-    reading = MouseReading{};
-    if (!focused_) return DeviceResult::NotAcquired;
-    click(gestures_.take(now_()));
-    reading.absolute = placed_;
-    reading.x = x_;
-    reading.y = y_;
-    reading.byTouch = byTouch_;
-    reading.reach = byTouch_ ? reach_ : 0;
-    reading.buttons[0] = buttonTaps_.read(kLeft, buttons_ & (1 << kLeft)) ? 0x80 : 0;
-    reading.buttons[1] = buttonTaps_.read(kRight, buttons_ & (1 << kRight)) ? 0x80 : 0;
-    return DeviceResult::Ok;
+    if (state_.focused()) click(gestures_.take(now_()));
+    return state_.mouseState(reading);
 }
-
-DeviceResult WebInput::acquireKeyboard() { return focused_ ? DeviceResult::Ok : DeviceResult::NotAcquired; }
-
-DeviceResult WebInput::acquireMouse() { return focused_ ? DeviceResult::Ok : DeviceResult::NotAcquired; }
 
 }  // namespace vantor::platform::web

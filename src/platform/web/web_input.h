@@ -4,7 +4,7 @@
 
 #include "platform/input.h"
 #include "platform/picture_fit.h"
-#include "platform/tap_latch.h"
+#include "platform/input_state.h"
 #include "platform/web/touch_gestures.h"
 
 namespace vantor::platform::web {
@@ -47,45 +47,29 @@ public:
     // Losing the focus lets go of every key and button.
     void setFocused(bool focused);
 
-    bool create() override { return true; }
-    bool openKeyboard() override { return true; }
-    bool openMouse() override { return true; }
     DeviceResult keyboardState(uint8_t keys[256]) override;
     DeviceResult mouseState(MouseReading& reading) override;
-    DeviceResult acquireKeyboard() override;
-    DeviceResult acquireMouse() override;
+    DeviceResult acquireKeyboard() override { return state_.acquire(); }
+    DeviceResult acquireMouse() override { return state_.acquire(); }
     void typingName(bool on) override { offerKeyboard_(on); }
     GamepadState gamepadState() override { return gamepads_ ? gamepads_() : GamepadState{}; }
     InputKind startedBy() override { return startedBy_; }
     void setStartedBy(InputKind kind) { startedBy_ = kind; }
-    void close() override {}
 
 private:
     void place(const PointerEvent& event);
     void mouseButtons(int buttons);
     void touch(const PointerEvent& event);
     void click(TouchGestures::Click click);
-    void letGo();
 
     std::function<double()> now_;
     std::function<void()> yieldToPage_;
     std::function<void(bool)> offerKeyboard_;
     std::function<GamepadState()> gamepads_;
-    bool focused_ = false;
     InputKind startedBy_ = InputKind::Mouse;
-
-    uint8_t held_[256] = {};
-    TapLatch<256> keyTaps_;
+    InputState state_;
     bool keyboardOnly_ = false;  // no mouse reading since the last keyboard reading
-
     PictureRect picture_;
-    bool placed_ = false;  // the pointer has been over the page
-    int32_t x_ = 0;
-    int32_t y_ = 0;
-    bool byTouch_ = false;  // the last contact was a finger's
-    int32_t reach_ = 0;     // a finger's reach there, in picture pixels
-    int buttons_ = 0;      // bit 0 left, bit 1 right, held
-    TapLatch<2> buttonTaps_;
     TouchGestures gestures_;
 };
 

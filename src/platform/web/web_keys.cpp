@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "common/cp1251.h"
+#include "platform/control_keys.h"
 #include "platform/input.h"
 
 namespace vantor::platform::web {
@@ -79,10 +80,8 @@ uint8_t keyCodeOf(std::string_view code) {
 
 std::vector<Msg> keyPressMessages(std::string_view key, bool shortcut) {
     if (shortcut) return {};
-    if (key == "Enter") return {{Message::KeyDown, kVkReturn}, {Message::Char, 13}};
-    if (key == "Backspace") return {{Message::Char, 8}};
-    if (key == "Tab") return {{Message::Char, 9}};
-    if (key == "Escape") return {{Message::Char, 27}};
+    // These keys' names are also their places' names.
+    if (std::vector<Msg> control = controlKeyMessages(keyCodeOf(key)); !control.empty()) return control;
     char32_t codePoint = 0;
     uint8_t byte = 0;
     if (!singleCodePoint(key, codePoint) || codePoint < 32 || !unicodeToCp1251(codePoint, byte)) return {};

@@ -24,47 +24,38 @@ Win32Input::Win32Input(Context& context) : context_(context) {
 bool Win32Input::onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     switch (message) {
     case WM_KEYDOWN:
-    case WM_SYSKEYDOWN: {
-        uint8_t code = keyCodeOf(wParam, lParam);
-        held_.set(code);
-        keyTaps_.press(code);
-        return false;
-    }
+    case WM_SYSKEYDOWN: state_.key(keyCodeOf(wParam, lParam), true); return false;
     case WM_KEYUP:
-    case WM_SYSKEYUP: held_.reset(keyCodeOf(wParam, lParam)); return false;
+    case WM_SYSKEYUP: state_.key(keyCodeOf(wParam, lParam), false); return false;
     case WM_MOUSEMOVE:
         x_ = GET_X_LPARAM(lParam);
         y_ = GET_Y_LPARAM(lParam);
         return false;
     case WM_LBUTTONDOWN:
-    case WM_LBUTTONUP:
+    case WM_LBUTTONUP: button(0, message == WM_LBUTTONDOWN, lParam); return false;
     case WM_RBUTTONDOWN:
-    case WM_RBUTTONUP:
-        x_ = GET_X_LPARAM(lParam);
-        y_ = GET_Y_LPARAM(lParam);
-        button(message == WM_LBUTTONDOWN || message == WM_LBUTTONUP ? 0 : 1,
-               message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN);
-        return false;
+    case WM_RBUTTONUP: button(1, message == WM_RBUTTONDOWN, lParam); return false;
     case WM_SETCURSOR:
         // The game draws its own pointer over the picture; the bars and the frame keep the system's.
         if (LOWORD(lParam) != HTCLIENT || !overPicture()) return false;
         SetCursor(nullptr);
         result = TRUE;
         return true;
-    case WM_ACTIVATEAPP:
-        if (!wParam) letGoOfEverything();
-        return false;
+    case WM_ACTIVATEAPP: state_.setFocused(wParam != 0); return false;
     default: return false;
     }
 }
 
-void Win32Input::button(int which, bool down) {
-    buttons_[which] = down;
-    if (down) buttonTaps_.press(static_cast<size_t>(which));
+// The window holds the mouse while a button is down, so a release outside reaches it.
+void Win32Input::button(int which, bool down, LPARAM at) {
+    x_ = GET_X_LPARAM(at);
+    y_ = GET_Y_LPARAM(at);
+    state_.button(which, down);
+    bool anyHeld = state_.buttonHeld(0) || state_.buttonHeld(1);
     bool captured = GetCapture() == context_.window;
-    if ((buttons_[0] || buttons_[1]) && !captured)
+    if (anyHeld && !captured)
         SetCapture(context_.window);
-    else if (!buttons_[0] && !buttons_[1] && captured)
+    else if (!anyHeld && captured)
         ReleaseCapture();
 }
 
@@ -75,40 +66,18 @@ bool Win32Input::overPicture() const {
     return context_.viewport.contains(at.x, at.y);
 }
 
-void Win32Input::letGoOfEverything() {
-    held_.reset();
-    keyTaps_.clear();
-    buttons_[0] = buttons_[1] = false;
-    buttonTaps_.clear();
-}
-
+// The game may spin on the keyboard between frames; the messages that move
+// the keys are handled here too (the game's own wait in the pump).
 DeviceResult Win32Input::keyboardState(uint8_t keys[256]) {
-    // The game may spin on the keyboard between frames; the messages that
-    // move the keys are handled here too (the game's own wait in the pump).
     drainMessages(context_);
-    if (!context_.active) return DeviceResult::NotAcquired;
-    for (size_t i = 0; i < 256; ++i) keys[i] = keyTaps_.read(i, held_.test(i)) ? 0x80 : 0;
-    foldMainRowSpeedKeys(keys);
-    return DeviceResult::Ok;
+    return state_.keyboardState(keys);
 }
 
+// The pointer is mapped as the picture lies now: a resized window moves it.
 DeviceResult Win32Input::mouseState(MouseReading& reading) {
     drainMessages(context_);
-    reading = MouseReading{};
-    if (!context_.active) return DeviceResult::NotAcquired;
-    reading.absolute = true;
-    reading.x = context_.viewport.pictureX(x_);
-    reading.y = context_.viewport.pictureY(y_);
-    for (size_t i = 0; i < 2; ++i) reading.buttons[i] = buttonTaps_.read(i, buttons_[i]) ? 0x80 : 0;
-    return DeviceResult::Ok;
-}
-
-DeviceResult Win32Input::acquireKeyboard() {
-    return context_.active ? DeviceResult::Ok : DeviceResult::NotAcquired;
-}
-
-DeviceResult Win32Input::acquireMouse() {
-    return context_.active ? DeviceResult::Ok : DeviceResult::NotAcquired;
+    state_.pointer(context_.viewport.pictureX(x_), context_.viewport.pictureY(y_));
+    return state_.mouseState(reading);
 }
 
 }  // namespace vantor::platform::win32

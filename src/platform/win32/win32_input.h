@@ -1,8 +1,6 @@
 #pragma once
-#include <bitset>
-
 #include "platform/input.h"
-#include "platform/tap_latch.h"
+#include "platform/input_state.h"
 #include "platform/win32/win32_context.h"
 #include "platform/win32/win32_gamepad.h"
 
@@ -21,27 +19,19 @@ class Win32Input final : public Input {
 public:
     explicit Win32Input(Context& context);
 
-    bool create() override { return true; }
-    bool openKeyboard() override { return true; }
-    bool openMouse() override { return true; }
     DeviceResult keyboardState(uint8_t keys[256]) override;
     DeviceResult mouseState(MouseReading& reading) override;
-    DeviceResult acquireKeyboard() override;
-    DeviceResult acquireMouse() override;
+    DeviceResult acquireKeyboard() override { return state_.acquire(); }
+    DeviceResult acquireMouse() override { return state_.acquire(); }
     GamepadState gamepadState() override { return gamepad_.read(GetTickCount()); }
-    void close() override {}
 
 private:
     bool onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
-    void button(int which, bool down);
+    void button(int which, bool down, LPARAM at);
     bool overPicture() const;
-    void letGoOfEverything();
 
     Context& context_;
-    std::bitset<256> held_;
-    TapLatch<256> keyTaps_;
-    bool buttons_[2] = {false, false};
-    TapLatch<2> buttonTaps_;
+    InputState state_;
     int x_ = 0, y_ = 0;  // client coordinates of the pointer
     Win32Gamepad gamepad_;
 };
