@@ -67,6 +67,7 @@ void PlayTrace::endFrame(int menuResult) {
     }
     cellText[kCells * 2] = 0;
     char line[512];
+    // One word for each of kFields, in its order.
     int length = std::snprintf(
         line, sizeof line, "%llu %d %d %d %d %x %s %d %d %d %d %d %d %d %d %.2f %.2f %08x %s\n",
         static_cast<unsigned long long>(n), mouseX_, mouseY_, left_, right_, keys_, menu, board.phase,

@@ -22,6 +22,13 @@ public:
     uint64_t calls() const { return calls_; }
 
     static constexpr int kNoMenu = -1000;
+    // What each word of a line holds, in the order endFrame writes them, for
+    // readers outside the program (vantor --describe hands them out). "cells"
+    // is two characters a cell: its state in hex, then its colour.
+    static constexpr const char* kFields[] = {
+        "frame", "x", "y", "left", "right", "keys", "menu", "phase", "busyCount", "score",
+        "removalScore", "pieces", "selected", "clickState", "stepDivider", "carrierX", "carrierY",
+        "rng", "cells"};
 
 private:
     std::ofstream file_;

@@ -58,7 +58,8 @@ std::string usage() {
            "plays the recorded demo DATA32.RES back, and one hidden word records it.\n"
            "Options (each may also be set as the environment variable shown):\n"
            "  -h, --help                               this text\n"
-           "  --version                                the version\n" +
+           "  --version                                the version\n"
+           "  --describe                               the game's facts as JSON, for its tests\n" +
            kBackendHelp +
            "  --headless              VANTOR_BACKEND=headless\n"
            "  --window                VANTOR_WINDOW=1  play in a window, not full screen\n"
@@ -186,11 +187,9 @@ CommandOptions readCommandOptions(int argc, const char* const* argv) {
     for (; i < argc; ++i) {
         std::string arg = argv[i];
         // "-h" is what people type first; the game's own line never starts with it.
-        if (arg == "--help" || arg == "-h" || arg == "--version") {
-            options.action = arg == "--version" ? CommandOptions::Action::Version
-                                                : CommandOptions::Action::Help;
-            return options;
-        }
+        if (arg == "--help" || arg == "-h") return options.action = CommandOptions::Action::Help, options;
+        if (arg == "--version") return options.action = CommandOptions::Action::Version, options;
+        if (arg == "--describe") return options.action = CommandOptions::Action::Describe, options;
         // "--" ends the options, so a game's line may start with "--" too.
         if (arg == "--") {
             ++i;

@@ -8,7 +8,7 @@ namespace vantor::platform {
 // The leading "--name[=value]" options of the command line, which belong to
 // the platform; everything after them is the game's own command line.
 struct CommandOptions {
-    enum class Action { Run, Help, Version, Refuse };
+    enum class Action { Run, Help, Version, Describe, Refuse };
     Action action = Action::Run;
     int firstGameArgument = 1;
     // Environment variables to set, in order ("VANTOR_SCALE", "2").

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "app/game_facts.h"
 #include "app/startup.h"
 #include "common/cp1251.h"
 #include "platform/command_options.h"
@@ -59,6 +60,9 @@ int main(int rawCount, char** rawArguments) {
         return 0;
     case CommandOptions::Action::Version:
         std::printf("vantor %s\n", VANTOR_VERSION);
+        return 0;
+    case CommandOptions::Action::Describe:
+        std::fputs(vantor::gameFactsJson().c_str(), stdout);
         return 0;
     case CommandOptions::Action::Refuse: {
         std::fprintf(stderr, "vantor: %s\n\n%s", options.error.c_str(),

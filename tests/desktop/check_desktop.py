@@ -15,7 +15,13 @@ usage: check_desktop.py PATH/TO/vantor [SCREENSHOT-FOLDER]
                                            part of the game's window, and a click
                                            at a piece's centre selects it
 Run the X server with -noreset: one that resets as the first game lets go
-refuses the second game's connection for a moment."""
+refuses the second game's connection for a moment.
+
+What it knows of the game (where the pieces sit, the names of the trace's
+fields) the program tells: PATH/TO/vantor --describe. The two checks of a
+game started elsewhere ask the native program VANTOR_NATIVE_PROGRAM, by
+default the repository's build/vantor."""
+import json
 import os
 import struct
 import subprocess
@@ -24,20 +30,10 @@ import tempfile
 import time
 import zlib
 
-# Cell anchors of the 640 x 480 picture, by cell index (column * 5 + row).
-CELLS = [(326, 174), (327, 143), (328, 110), (330, 78), (331, 47), (355, 182), (369, 156),
-         (385, 128), (402, 99), (418, 71), (377, 203), (404, 186), (431, 169), (457, 151),
-         (488, 131), (386, 232), (417, 229), (450, 226), (483, 223), (513, 220), (381, 263),
-         (411, 276), (440, 288), (470, 302), (499, 314), (364, 288), (383, 312), (403, 338),
-         (424, 364), (445, 389), (337, 301), (343, 333), (349, 365), (355, 398), (362, 430),
-         (305, 301), (296, 332), (287, 363), (277, 396), (268, 428), (281, 284), (260, 307),
-         (238, 332), (214, 357), (191, 383), (261, 259), (231, 269), (200, 280), (167, 291),
-         (135, 302), (259, 228), (228, 223), (195, 218), (161, 212), (128, 207), (272, 199),
-         (247, 180), (220, 159), (194, 139), (167, 119), (295, 179), (283, 150), (268, 121),
-         (254, 90), (241, 61)]
+NATIVE_PROGRAM = os.environ.get("VANTOR_NATIVE_PROGRAM") or os.path.join(
+    os.path.dirname(os.path.abspath(__file__)), "..", "..", "build", "vantor")
 MENU_BUTTON = (70, 80)
 NEW_GAME, QUIT, RESUME = (317, 85), (317, 294), (317, 386)
-IDLE, SWAPPING = "1", "10"
 
 
 def xdo(*args):
@@ -51,51 +47,87 @@ def wait_for(what, seconds=20, waiting_for="", game=None):
         if value:
             return value
         time.sleep(0.05)
-    last = " ".join(game.lines()[-1][:14]) if game and game.lines() else "none"
+    lines = game.lines() if game else []
+    last = " ".join(f"{k}={v}" for k, v in lines[-1].items() if k != "cells") if lines else "none"
     ended = game and hasattr(game, "process") and game.process.poll() is not None
     said = game.process.stderr.read() if ended else ""
     raise SystemExit(f"FAIL: timed out waiting for {waiting_for} (last trace line: {last}; "
                      f"the game {'ended: ' + said if ended else 'runs'})")
 
 
+class Facts:
+    """What the program tells of the game (--describe): the picture's size,
+    the wheel's shape, where each cell's piece sits (by index, column * rows
+    + row), the numbers of the phases and cell states, and the trace's fields."""
+    # The fields that are not decimal numbers.
+    READ = {"left": lambda w: w == "1", "right": lambda w: w == "1",
+            "keys": lambda w: int(w, 16), "rng": lambda w: int(w, 16),
+            "menu": lambda w: None if w == "-" else int(w),
+            "carrierX": float, "carrierY": float,
+            "cells": lambda w: [(int(w[i], 16), int(w[i + 1])) for i in range(0, len(w), 2)]}
+
+    def __init__(self, program):
+        said = subprocess.run([program, "--describe"], capture_output=True, text=True, check=True)
+        facts = json.loads(said.stdout)
+        self.picture = (facts["picture"]["width"], facts["picture"]["height"])
+        self.columns, self.rows = facts["columns"], facts["rows"]
+        self.anchors = [tuple(anchor) for anchor in facts["cellAnchors"]]
+        self.phases = facts["phases"]
+        self.resting = facts["cellStates"]["resting"]
+        self.fields = facts["traceFields"]
+
+    def trace_line(self, line):
+        """The fields of one line of the play-frame trace, by name; cells as
+        (state, colour) pairs."""
+        return {name: self.READ.get(name, int)(word) for name, word in zip(self.fields, line.split())}
+
+
 class Watched:
     """A running game seen through its play-frame trace."""
-    def __init__(self, trace):
+    def __init__(self, trace, facts):
         self.trace = trace
+        self.facts = facts
 
     def lines(self):
         try:
             with open(self.trace) as f:
-                return [line.split() for line in f.read().splitlines()]
+                return [self.facts.trace_line(line) for line in f.read().splitlines()]
         except FileNotFoundError:
             return []
 
     def idle_board(self):
         def idle():
             last = self.lines()[-1]
-            return last if last[7] == IDLE and last[13] == "0" else None
+            return last if last["phase"] == self.facts.phases["idle"] and last["clickState"] == 0 else None
         return wait_for(idle, waiting_for="an idle board", game=self)
+
+    def two_colours(self):
+        """On an idle board, the first resting piece and one of another colour."""
+        cells = self.idle_board()["cells"]
+        resting = [i for i, (state, _) in enumerate(cells) if state == self.facts.resting]
+        a = resting[0]
+        return a, next(i for i in resting if cells[i][1] != cells[a][1])
 
     def key_swap(self):
         """Two pieces swapped with the arrows and Enter, sent to the focused
         window; the ring starts on the first cell."""
-        cells = self.idle_board()[18]
-        resting = [i for i in range(65) if cells[2 * i] == "1"]
-        a = resting[0]
-        b = next(i for i in resting if cells[2 * i + 1] != cells[2 * a + 1])
+        a, b = self.two_colours()
         seen = len(self.lines())
+        columns, rows = self.facts.columns, self.facts.rows
         keys, at = ["Right"], 0  # the first key shows the ring
         for cell in (a, b):
-            across = (cell // 5 - at // 5) % 13
-            keys += ["Right"] * across if across <= 6 else ["Left"] * (13 - across)
-            rows = cell % 5 - at % 5
-            keys += ["Up" if rows > 0 else "Down"] * abs(rows) + ["Return"]
+            across = (cell // rows - at // rows) % columns
+            keys += ["Right"] * across if across <= columns // 2 else ["Left"] * (columns - across)
+            up = cell % rows - at % rows
+            keys += ["Up" if up > 0 else "Down"] * abs(up) + ["Return"]
             at = cell
         xdo("key", "--delay", "120", *keys)
         time.sleep(1.0)
         frames = self.lines()[seen:]
-        pressed = {(int(f[1]), int(f[2])) for f in frames if f[3] == "1"}
-        return any(f[7] == SWAPPING for f in frames) and {CELLS[a], CELLS[b]} <= pressed
+        pressed = {(f["x"], f["y"]) for f in frames if f["left"]}
+        anchors = self.facts.anchors
+        return (any(f["phase"] == self.facts.phases["swapping"] for f in frames)
+                and {anchors[a], anchors[b]} <= pressed)
 
 
 class Shown(Watched):
@@ -112,8 +144,9 @@ class Shown(Watched):
         geometry = dict(line.strip().split(": ", 1) for line in said.split("\n")[1:])
         x, y = map(int, geometry["Position"].split(" ")[0].split(","))
         w, h = map(int, geometry["Geometry"].split("x"))
-        wide = w * 480 > h * 640
-        self.size = (h * 640 // 480, h) if wide else (w, w * 480 // 640)
+        width, height = self.facts.picture
+        wide = w * height > h * width
+        self.size = (h * width // height, h) if wide else (w, w * height // width)
         self.inside = ((w - self.size[0]) // 2, (h - self.size[1]) // 2)
         self.origin = (x + self.inside[0], y + self.inside[1])
         return w, h
@@ -129,8 +162,9 @@ class Shown(Watched):
 
     # The screen pixel whose centre is the picture pixel's centre.
     def screen(self, spot):
-        return (self.origin[0] + int((spot[0] + 0.5) * self.size[0] / 640),
-                self.origin[1] + int((spot[1] + 0.5) * self.size[1] / 480))
+        width, height = self.facts.picture
+        return (self.origin[0] + int((spot[0] + 0.5) * self.size[0] / width),
+                self.origin[1] + int((spot[1] + 0.5) * self.size[1] / height))
 
     def point(self, spot):
         xdo("mousemove", *self.screen(spot))
@@ -143,16 +177,14 @@ class Shown(Watched):
     def select_resting(self):
         """A click at the first resting piece's centre selects it, read at
         that very point; that piece and one of another colour."""
-        cells = self.idle_board()[18]
-        resting = [i for i in range(65) if cells[2 * i] == "1"]
-        a = resting[0]
-        b = next(i for i in resting if cells[2 * i + 1] != cells[2 * a + 1])
+        a, b = self.two_colours()
         seen = len(self.lines())
-        self.click(CELLS[a])
-        picked = wait_for(lambda: [l for l in self.lines()[seen:] if l[12] == str(a)],
+        anchor = self.facts.anchors[a]
+        self.click(anchor)
+        picked = wait_for(lambda: [l for l in self.lines()[seen:] if l["selected"] == a],
                           waiting_for=f"piece {a} selected", game=self)[0]
-        check((int(picked[1]), int(picked[2])) == CELLS[a],
-              f"the click at piece {a}'s centre {CELLS[a]} reads as {picked[1]},{picked[2]}", quiet=True)
+        check((picked["x"], picked["y"]) == anchor,
+              f"the click at piece {a}'s centre {anchor} reads as {picked['x']},{picked['y']}", quiet=True)
         return a, b, seen
 
     def click_at_once(self, spot, pause):
@@ -162,8 +194,8 @@ class Shown(Watched):
 
 
 class Game(Shown):
-    def __init__(self, program, folder, extra):
-        super().__init__(os.path.join(folder, "trace.txt"))
+    def __init__(self, program, facts, folder, extra):
+        super().__init__(os.path.join(folder, "trace.txt"), facts)
         env = dict(os.environ, VANTOR_TRACE=self.trace, VANTOR_HOME=folder + "/")
         self.process = subprocess.Popen([program, *extra, "Q"], cwd=folder, env=env,
                                         stderr=subprocess.PIPE, text=True)
@@ -182,9 +214,9 @@ class Game(Shown):
 
     def swap_once(self):
         a, b, seen = self.select_resting()
-        self.click(CELLS[b])
+        self.click(self.facts.anchors[b])
         time.sleep(1.0)
-        return any(line[7] == SWAPPING for line in self.lines()[seen:])
+        return any(line["phase"] == self.facts.phases["swapping"] for line in self.lines()[seen:])
 
     def menu_result(self, first, last, seconds):
         """The menu opened with its button; the pointer rests on first (if
@@ -203,9 +235,9 @@ class Game(Shown):
         else:
             time.sleep(1.75)
             self.click_at_once(last, seconds)
-        done = wait_for(lambda: [l for l in self.lines()[seen:] if l[6] != "-"],
+        done = wait_for(lambda: [l for l in self.lines()[seen:] if l["menu"] is not None],
                         waiting_for="the menu's result", game=self)
-        return done[0][6]
+        return done[0]["menu"]
 
     def end(self):
         try:
@@ -260,20 +292,21 @@ def check_bounds(game, name, shots, w, h):
 
 def main():
     if sys.argv[1] == "--key-swap":
-        check(Watched(sys.argv[2]).key_swap(), "the arrows and Enter swap two pieces")
+        check(Watched(sys.argv[2], Facts(NATIVE_PROGRAM)).key_swap(), "the arrows and Enter swap two pieces")
         return
     if sys.argv[1] == "--fill-and-select":
-        shown = Shown(sys.argv[2])
+        shown = Shown(sys.argv[2], Facts(NATIVE_PROGRAM))
         w, h = shown.place()
         check_bounds(shown, "full screen", None, w, h)
         a = shown.select_resting()[0]
         print(f"ok:   a click at piece {a}'s centre selects it")
         return
     program = os.path.abspath(sys.argv[1])
+    facts = Facts(program)
     shots = sys.argv[2] if len(sys.argv) > 2 else None
     for mode in (["--window"], []):
         with tempfile.TemporaryDirectory() as folder:
-            game = Game(program, folder, mode)
+            game = Game(program, facts, folder, mode)
             name = "a window" if mode else "full screen"
             w, h = game.reach_play()
             if mode:
@@ -284,11 +317,11 @@ def main():
             check(swaps == 5, f"{name} ({w}x{h}): {swaps} of 5 quick-click swaps, each selecting its piece")
             if mode:
                 result = game.menu_result(NEW_GAME, RESUME, 1.0)
-                check(result == "3", f"a quick click on RESUME with NEW GAME highlighted: result {result}")
+                check(result == 3, f"a quick click on RESUME with NEW GAME highlighted: result {result}")
                 result = game.menu_result(None, RESUME, 0.04)
-                check(result == "3", f"a click on RESUME at once after the MENU button: result {result}")
+                check(result == 3, f"a click on RESUME at once after the MENU button: result {result}")
                 result = game.menu_result(None, RESUME, 0)
-                check(result == "3", f"a tap on RESUME at once after the MENU button: result {result}")
+                check(result == 3, f"a tap on RESUME at once after the MENU button: result {result}")
                 check(game.key_swap(), "the arrows and Enter swap two pieces")
                 # Made larger, the window fills with the picture and the clicks follow it.
                 xdo("windowsize", game.window(), 1000, 600)
@@ -300,7 +333,7 @@ def main():
             check_bounds(game, name, shots, w, h)
             result = game.menu_result(QUIT, QUIT, 1.0)
             status, said = game.end()
-            check(result == "2" and status == 0, f"QUIT ends the program with status {status}")
+            check(result == 2 and status == 0, f"QUIT ends the program with status {status}")
             check("ALSA" not in said, "no sound-library noise on stderr")
 
 

@@ -1,39 +1,52 @@
-// What the tests know of the game: where its pieces sit and how to read its
-// play-frame trace (one line a play frame; see src/game/play_trace.cpp).
+// What the tests know of the game, as the native program describes it
+// (vantor --describe): where its pieces sit, the numbers of its phases and
+// cell states, and the names of its play-frame trace's fields.
+// VANTOR_NATIVE_PROGRAM names the program; by default the repository's build/vantor.
 'use strict';
-const fs = require('fs');
+const { execFileSync } = require('child_process');
 const path = require('path');
 
-const SOURCE = path.resolve(__dirname, '../..');
-const PHASE = { idle: 1, removing: 3, swapping: 10 };
-const RESTING = 1;
-const CELLS = 65;
+const PROGRAM = process.env.VANTOR_NATIVE_PROGRAM || path.resolve(__dirname, '../../build/vantor');
 
-function cellAnchors() {
-  const text = fs.readFileSync(path.join(SOURCE, 'src/game/cell_positions.h'), 'utf8');
-  const table = text.slice(text.indexOf('CellPositions'));
-  return [...table.matchAll(/\{(\d+),\s*(\d+)\}/g)].map((m) => [Number(m[1]), Number(m[2])]);
+function describe() {
+  try {
+    return JSON.parse(execFileSync(PROGRAM, ['--describe'], { encoding: 'utf8' }));
+  } catch (error) {
+    throw new Error(`game.js: no facts from ${PROGRAM} --describe (build it, or set VANTOR_NATIVE_PROGRAM): ` +
+                    error.message);
+  }
 }
 
+const FACTS = describe();
+const PHASE = FACTS.phases;
+const RESTING = FACTS.cellStates.resting;
+const ROWS = FACTS.rows, COLUMNS = FACTS.columns;
+const CELLS = ROWS * COLUMNS;
+
+function cellAnchors() { return FACTS.cellAnchors.map((anchor) => anchor.slice()); }
+
+// Fields that are not plain decimal numbers, by name.
+const READ_FIELD = {
+  left: (word) => word === '1',
+  right: (word) => word === '1',
+  keys: (word) => parseInt(word, 16),
+  rng: (word) => parseInt(word, 16),
+  menu: (word) => (word === '-' ? null : Number(word)),
+  cells: (word) => Array.from({ length: CELLS },
+    (_, i) => ({ state: parseInt(word[i * 2], 16), colour: Number(word[i * 2 + 1]) })),
+};
+
+// One object a line, its fields by the names the program gives them.
 function parseTrace(text) {
   return text.trim().split('\n').filter(Boolean).map((line) => {
-    const f = line.split(' ');
-    const cells = [];
-    for (let i = 0; i < CELLS; i++)
-      cells.push({ state: parseInt(f[18][i * 2], 16), colour: Number(f[18][i * 2 + 1]) });
-    return {
-      frame: Number(f[0]), x: Number(f[1]), y: Number(f[2]), left: f[3] === '1', right: f[4] === '1',
-      keys: parseInt(f[5], 16), menu: f[6] === '-' ? null : Number(f[6]), phase: Number(f[7]),
-      score: Number(f[9]), pieces: Number(f[11]),
-      selected: Number(f[12]), cells,
-    };
+    const words = line.split(' ');
+    return Object.fromEntries(FACTS.traceFields.map((name, i) => [name, (READ_FIELD[name] || Number)(words[i])]));
   });
 }
 
 // The resting pieces of one colour that hang together with cell start:
 // along its spoke, and around the hub ring (row 0, which wraps round).
 function groupCells(cells, start) {
-  const ROWS = 5, COLUMNS = 13;
   const colour = cells[start].colour;
   const same = (i) => cells[i].state === RESTING && cells[i].colour === colour;
   if (!same(start)) return new Set();
