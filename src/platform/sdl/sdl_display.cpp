@@ -12,9 +12,6 @@
 namespace vantor::platform::sdl {
 namespace {
 
-constexpr int kWidth = 640;
-constexpr int kHeight = 480;
-
 bool displayServerNamed() { return std::getenv("DISPLAY") || std::getenv("WAYLAND_DISPLAY"); }
 
 // SDL falls back to these when there is no screen; a game nobody sees is
@@ -61,11 +58,10 @@ bool SdlDisplay::open(bool fullScreen) {
         return false;
     }
     if (option("VANTOR_WINDOW") == "1") fullScreen = false;
-    scaling_ = scalingOption();
     scale_ = desktopScale();
     // A full-screen window starts out as large as the screen (see enterFullScreen).
-    SDL_Rect place{int(SDL_WINDOWPOS_CENTERED), int(SDL_WINDOWPOS_CENTERED), kWidth * scale_,
-                   kHeight * scale_};
+    SDL_Rect place{int(SDL_WINDOWPOS_CENTERED), int(SDL_WINDOWPOS_CENTERED), kPictureWidth * scale_,
+                   kPictureHeight * scale_};
     if (fullScreen && SDL_GetDisplayBounds(0, &place) != 0) return false;
     // Full screen keeps the pointer on the game's monitor.
     context_.window = SDL_CreateWindow(
@@ -76,7 +72,7 @@ bool SdlDisplay::open(bool fullScreen) {
         return false;
     }
     setWindowIcon(context_.window);
-    surface_.assign(kWidth * kHeight, 0);
+    picture_ = WindowPicture{};
     lost_ = false;
     wholeWindow_ = true;
     return true;
@@ -84,7 +80,7 @@ bool SdlDisplay::open(bool fullScreen) {
 
 // The window's scale: as asked, but never larger than the desktop holds.
 int SdlDisplay::desktopScale() {
-    SDL_Rect usable{0, 0, kWidth, kHeight};
+    SDL_Rect usable{0, 0, kPictureWidth, kPictureHeight};
     SDL_GetDisplayUsableBounds(0, &usable);
     return windowScale(usable.w, usable.h);
 }
@@ -101,7 +97,7 @@ void SdlDisplay::onEvent(const SDL_Event& event) {
         if (event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED ||
             event.window.event == SDL_WINDOWEVENT_EXPOSED) {
             wholeWindow_ = true;
-            showAgain();
+            show(true);
         }
         break;
     case SDL_RENDER_TARGETS_RESET:
@@ -133,42 +129,37 @@ void SdlDisplay::enterFullScreen() {
 void SdlDisplay::leaveFullScreen() {
     SDL_SetWindowMouseGrab(context_.window, SDL_FALSE);
     SDL_SetWindowFullscreen(context_.window, 0);
-    SDL_SetWindowSize(context_.window, kWidth * scale_, kHeight * scale_);
+    SDL_SetWindowSize(context_.window, kPictureWidth * scale_, kPictureHeight * scale_);
     SDL_SetWindowPosition(context_.window, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
 }
 
 SurfaceResult SdlDisplay::lock(uint8_t*& pixels) {
     if (lost_ || !context_.window) return SurfaceResult::Lost;
-    pixels = surface_.data();
+    pixels = picture_.surface();
     return SurfaceResult::Ok;
 }
 
 void SdlDisplay::unlock() {
     hasFrame_ = true;
-    if (!lastShown_.isNew(surface_.data(), rgb_, sizeof rgb_) && outputAsShown()) return;
-    showAgain();
+    show(false);
 }
 
-// The window as the shown frame was fitted to it, with nothing to draw again.
-bool SdlDisplay::outputAsShown() {
-    if (wholeWindow_ || lost_ || !context_.window) return false;
-    SDL_Surface* window = SDL_GetWindowSurface(context_.window);
-    return window && fitPicture(window->w, window->h, scaling_) == context_.viewport;
-}
-
-// The last frame, again, fitted to the window as it is now. Window managers
-// differ in whether and when a size change is announced, so every present
-// asks for the window's pixels afresh.
-void SdlDisplay::showAgain() {
+// The frame, fitted to the window as it is now: window managers differ in
+// whether and when a size change is announced, so every present asks for
+// the window's pixels afresh. A still frame in an unchanged window is not
+// drawn again unless asked.
+void SdlDisplay::show(bool always) {
     if (!hasFrame_ || lost_ || !context_.window) return;
     SDL_Surface* window = SDL_GetWindowSurface(context_.window);
     if (!window) return;
-    PictureRect view = fitPicture(window->w, window->h, scaling_);
-    wholeWindow_ = wholeWindow_ || !(view == context_.viewport);
-    context_.viewport = view;
+    wholeWindow_ = picture_.fit(window->w, window->h) || wholeWindow_;
+    context_.viewport = picture_.viewport();
+    bool changed = picture_.changed();
+    if (!changed && !wholeWindow_ && !always) return;
+    const PictureRect& view = context_.viewport;
     if (view.w < 1 || view.h < 1) return;
     if (wholeWindow_) SDL_FillRect(window, nullptr, SDL_MapRGB(window->format, 0, 0, 0));
-    scaleInto(window);
+    drawInto(window);
     SDL_Rect place{view.x, view.y, view.w, view.h};
     if (wholeWindow_)
         SDL_UpdateWindowSurface(context_.window);
@@ -177,12 +168,14 @@ void SdlDisplay::showAgain() {
     wholeWindow_ = false;
 }
 
-// The scaler writes 32-bit pixels: into the window's own when they are,
+// Straight into the window's pixels when they hold 8 bits a colour in 32,
 // else into a picture that SDL converts on the way.
-void SdlDisplay::scaleInto(SDL_Surface* window) {
+void SdlDisplay::drawInto(SDL_Surface* window) {
     const PictureRect& view = context_.viewport;
+    const SDL_PixelFormat* format = window->format;
+    bool direct = format->BytesPerPixel == 4 && format->Rloss == 0 && format->Gloss == 0 && format->Bloss == 0;
     SDL_Surface* target = window;
-    if (window->format->BytesPerPixel != 4) {
+    if (!direct) {
         if (!converted_ || converted_->w != view.w || converted_->h != view.h) {
             SDL_FreeSurface(converted_);
             converted_ = SDL_CreateRGBSurfaceWithFormat(0, view.w, view.h, 32, SDL_PIXELFORMAT_ARGB8888);
@@ -190,21 +183,13 @@ void SdlDisplay::scaleInto(SDL_Surface* window) {
         }
         target = converted_;
     }
-    mapColours(target->format);
-    scaler_.resize(view.w, view.h);
     if (SDL_LockSurface(target) != 0) return;
     auto* origin = static_cast<uint8_t*>(target->pixels);
-    if (target == window) origin += view.y * window->pitch + view.x * 4;
-    scaler_.scale(surface_.data(), kWidth, colours_, origin, target->pitch);
+    if (direct) origin += view.y * window->pitch + view.x * 4;
+    picture_.draw(origin, target->pitch, PixelLayout{target->format->Rshift, target->format->Gshift, target->format->Bshift});
     SDL_UnlockSurface(target);
     SDL_Rect place{view.x, view.y, view.w, view.h};
-    if (target != window) SDL_BlitSurface(converted_, nullptr, window, &place);
-}
-
-void SdlDisplay::mapColours(const SDL_PixelFormat* format) {
-    if (coloursFormat_ == format->format) return;
-    coloursFormat_ = format->format;
-    for (int i = 0; i < 256; ++i) colours_[i] = SDL_MapRGB(format, rgb_[i * 3], rgb_[i * 3 + 1], rgb_[i * 3 + 2]);
+    if (!direct) SDL_BlitSurface(converted_, nullptr, window, &place);
 }
 
 bool SdlDisplay::restore() {
@@ -214,11 +199,7 @@ bool SdlDisplay::restore() {
     return true;
 }
 
-void SdlDisplay::setEntries(const uint8_t rgb[768]) {
-    if (std::memcmp(rgb_, rgb, sizeof rgb_) == 0) return;
-    std::memcpy(rgb_, rgb, sizeof rgb_);
-    coloursFormat_ = 0;  // mapped again at the next present
-}
+void SdlDisplay::setEntries(const uint8_t rgb[768]) { picture_.setColours(rgb); }
 
 void SdlDisplay::waitVerticalBlank() { SDL_Delay(1000 / 60); }
 

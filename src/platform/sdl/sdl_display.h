@@ -3,10 +3,8 @@
 #include <vector>
 
 #include "platform/display.h"
-#include "platform/picture_fit.h"
 #include "platform/sdl/sdl_context.h"
-#include "platform/sharp_scaler.h"
-#include "platform/shown_frame.h"
+#include "platform/window_picture.h"
 
 namespace vantor::platform::sdl {
 
@@ -28,28 +26,19 @@ public:
 
 private:
     int desktopScale();
-    void showAgain();
-    void scaleInto(SDL_Surface* window);
-    void mapColours(const SDL_PixelFormat* format);
+    void show(bool always);
+    void drawInto(SDL_Surface* window);
     void onEvent(const SDL_Event& event);
     void toggleFullScreen();
-    bool outputAsShown();
     void enterFullScreen();
     void leaveFullScreen();
 
     Context& context_;
-    std::vector<uint8_t> surface_;
-    uint8_t rgb_[768] = {};
-    // The palette in the window's pixel format.
-    uint32_t colours_[256] = {};
-    uint32_t coloursFormat_ = 0;
-    SharpScaler scaler_;
-    Scaling scaling_ = Scaling::Fill;
+    WindowPicture picture_;
     // The picture enlarged, when the window's pixels are not 32-bit.
     SDL_Surface* converted_ = nullptr;
     bool lost_ = false;
     bool hasFrame_ = false;  // the surface holds a frame
-    ShownFrame lastShown_;
     bool wholeWindow_ = true;  // the bars too need drawing and showing
     int scale_ = 1;
 };

@@ -7,7 +7,7 @@
 
 namespace vantor::platform::web {
 
-WebDisplay::WebDisplay() : surface_(kWidth * kHeight, 0), shown_(kWidth * kHeight) {
+WebDisplay::WebDisplay() : surface_(kPictureWidth * kPictureHeight, 0), shown_(kPictureWidth * kPictureHeight) {
     std::fill(std::begin(colours_), std::end(colours_), 0xFF000000u);  // opaque black
 }
 

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "platform/display.h"
+#include "platform/picture_fit.h"
 #include "platform/shown_frame.h"
 
 namespace vantor::platform::web {
@@ -22,9 +23,6 @@ public:
     void waitVerticalBlank() override;
 
 private:
-    static constexpr int kWidth = 640;
-    static constexpr int kHeight = 480;
-
     std::vector<uint8_t> surface_;
     std::vector<uint32_t> shown_;
     ShownFrame lastShown_;

@@ -9,9 +9,6 @@
 namespace vantor::platform::win32 {
 namespace {
 
-constexpr int kWidth = 640;
-constexpr int kHeight = 480;
-
 bool altEnterPressed(WPARAM wParam, LPARAM lParam) {
     bool altHeld = (lParam & (1 << 29)) != 0;
     bool repeated = (lParam & (1 << 30)) != 0;
@@ -37,12 +34,12 @@ Win32Display::~Win32Display() { close(); }
 bool Win32Display::open(bool fullScreen) {
     if (!context_.window) return false;
     if (option("VANTOR_WINDOW") == "1") fullScreen = false;
-    RECT work{0, 0, kWidth, kHeight};
+    RECT work{0, 0, kPictureWidth, kPictureHeight};
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
     scale_ = windowScale(work.right - work.left, work.bottom - work.top);
-    scaling_ = scalingOption();
     vsync_ = option("VANTOR_VSYNC") == "1";
-    surface_.assign(kWidth * kHeight, 0);
+    picture_ = WindowPicture{};
+    opened_ = true;
     if (fullScreen)
         enterFullScreen();
     else
@@ -59,7 +56,7 @@ bool Win32Display::onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT
         if (fullScreen_) enterFullScreen();
         return false;
     case WM_SYSKEYDOWN:
-        if (!altEnterPressed(wParam, lParam) || surface_.empty()) return false;
+        if (!altEnterPressed(wParam, lParam) || !opened_) return false;
         if (fullScreen_)
             leaveFullScreen();
         else
@@ -71,8 +68,9 @@ bool Win32Display::onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT
 
 void Win32Display::updateViewport() {
     RECT client{};
-    if (context_.window && GetClientRect(context_.window, &client))
-        context_.viewport = fitPicture(client.right, client.bottom, scaling_);
+    if (!context_.window || !GetClientRect(context_.window, &client)) return;
+    refitted_ = picture_.fit(client.right, client.bottom) || refitted_;
+    context_.viewport = picture_.viewport();
 }
 
 // A borderless window over the whole monitor the window is on.
@@ -94,7 +92,7 @@ void Win32Display::leaveFullScreen() {
     MONITORINFO monitor{};
     monitor.cbSize = sizeof monitor;
     GetMonitorInfoW(MonitorFromWindow(context_.window, MONITOR_DEFAULTTOPRIMARY), &monitor);
-    RECT frame{0, 0, kWidth * scale_, kHeight * scale_};
+    RECT frame{0, 0, kPictureWidth * scale_, kPictureHeight * scale_};
     AdjustWindowRectEx(&frame, WS_OVERLAPPEDWINDOW, FALSE, 0);
     int w = frame.right - frame.left, h = frame.bottom - frame.top;
     const RECT& work = monitor.rcWork;
@@ -107,17 +105,16 @@ void Win32Display::leaveFullScreen() {
 }
 
 SurfaceResult Win32Display::lock(uint8_t*& pixels) {
-    if (surface_.empty()) return SurfaceResult::Failed;
-    pixels = surface_.data();
+    if (!opened_) return SurfaceResult::Failed;
+    pixels = picture_.surface();
     return SurfaceResult::Ok;
 }
 
+// Exposed parts are painted again by WM_PAINT; a still frame in a window
+// that kept its size is not shown again.
 void Win32Display::unlock() {
-    if (!context_.window || surface_.empty()) return;
-    // Exposed parts are painted again by WM_PAINT; a size the window took
-    // without one shows in the viewport.
-    if (!lastShown_.isNew(surface_.data(), colours_, sizeof colours_) && context_.viewport == shownView_) return;
-    shownView_ = context_.viewport;
+    if (!context_.window || !opened_) return;
+    if (!picture_.changed() && !refitted_) return;
     HDC target = GetDC(context_.window);
     show(target);
     ReleaseDC(context_.window, target);
@@ -128,14 +125,14 @@ void Win32Display::unlock() {
 void Win32Display::repaint() {
     PAINTSTRUCT paint;
     HDC target = BeginPaint(context_.window, &paint);
-    if (!surface_.empty()) show(target);
+    if (opened_) show(target);
     EndPaint(context_.window, &paint);
 }
 
 // A 32-bit DIB section, top row first, as large as the picture is shown.
 bool Win32Display::fitSection() {
     const PictureRect& view = context_.viewport;
-    if (section_ && scaler_.width() == view.w && scaler_.height() == view.h) return true;
+    if (section_ && sectionW_ == view.w && sectionH_ == view.h) return true;
     dropSection();
     if (view.w < 1 || view.h < 1) return false;
     BITMAPINFO info{};
@@ -151,7 +148,8 @@ bool Win32Display::fitSection() {
     bits_ = static_cast<uint32_t*>(bits);
     sectionDc_ = CreateCompatibleDC(nullptr);
     SelectObject(sectionDc_, section_);
-    scaler_.resize(view.w, view.h);
+    sectionW_ = view.w;
+    sectionH_ = view.h;
     return true;
 }
 
@@ -169,25 +167,23 @@ void Win32Display::show(HDC target) {
     const PictureRect& view = context_.viewport;
     if (fitSection()) {
         GdiFlush();  // GDI may still be reading the last frame's pixels
-        scaler_.scale(surface_.data(), kWidth, colours_, bits_, view.w * 4);
+        picture_.draw(bits_, view.w * 4, PixelLayout{});
         BitBlt(target, view.x, view.y, view.w, view.h, sectionDc_, 0, 0, SRCCOPY);
     }
+    refitted_ = false;
     fillBlack(target, 0, 0, client.right, view.y);
     fillBlack(target, 0, view.y + view.h, client.right, client.bottom);
     fillBlack(target, 0, view.y, view.x, view.y + view.h);
     fillBlack(target, view.x + view.w, view.y, client.right, view.y + view.h);
 }
 
-void Win32Display::setEntries(const uint8_t rgb[768]) {
-    for (int i = 0; i < 256; ++i)
-        colours_[i] = uint32_t(rgb[i * 3]) << 16 | uint32_t(rgb[i * 3 + 1]) << 8 | rgb[i * 3 + 2];
-}
+void Win32Display::setEntries(const uint8_t rgb[768]) { picture_.setColours(rgb); }
 
 void Win32Display::waitVerticalBlank() { Sleep(1000 / 60); }
 
 void Win32Display::close() {
     dropSection();
-    surface_.clear();
+    opened_ = false;
 }
 
 }  // namespace vantor::platform::win32

@@ -3,10 +3,8 @@
 #include <vector>
 
 #include "platform/display.h"
-#include "platform/picture_fit.h"
-#include "platform/sharp_scaler.h"
-#include "platform/shown_frame.h"
 #include "platform/win32/win32_context.h"
+#include "platform/window_picture.h"
 
 namespace vantor::platform::win32 {
 
@@ -24,7 +22,7 @@ public:
     bool open(bool fullScreen) override;
     SurfaceResult lock(uint8_t*& pixels) override;
     void unlock() override;
-    bool restore() override { return !surface_.empty(); }
+    bool restore() override { return opened_; }
     void setEntries(const uint8_t rgb[768]) override;
     void waitVerticalBlank() override;
     void close() override;
@@ -42,13 +40,11 @@ private:
     void leaveFullScreen();
 
     Context& context_;
-    std::vector<uint8_t> surface_;
-    uint32_t colours_[256] = {};  // as the DIB holds them: blue, green, red, unused
-    SharpScaler scaler_;
-    ShownFrame lastShown_;
-    PictureRect shownView_{};
-    Scaling scaling_ = Scaling::Fill;
+    WindowPicture picture_;
+    bool opened_ = false;
+    bool refitted_ = true;  // the picture moved since it was last shown
     HBITMAP section_ = nullptr;
+    int sectionW_ = 0, sectionH_ = 0;
     HDC sectionDc_ = nullptr;
     uint32_t* bits_ = nullptr;
     bool fullScreen_ = false;
