@@ -92,4 +92,6 @@ function swapPair(frame, makeGroup = true) {
 // The game has ended when the board is idle with more pieces than cells.
 function gameOver(frame) { return frame.phase === PHASE.idle && frame.pieces > CELLS; }
 
-module.exports = { cellAnchors, parseTrace, gameOver, groupCells, removableCell, swapPair, PHASE, RESTING, CELLS };
+const FIELDS = FACTS.traceFields;
+
+module.exports = { cellAnchors, parseTrace, gameOver, groupCells, removableCell, swapPair, PHASE, RESTING, CELLS, FIELDS };

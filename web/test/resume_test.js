@@ -13,7 +13,7 @@ const { once } = require('events');
 const fs = require('fs');
 const os = require('os');
 const path = require('path');
-const { cellAnchors, parseTrace, gameOver, PHASE, CELLS } = require('./game.js');
+const { cellAnchors, parseTrace, gameOver, PHASE, CELLS, FIELDS } = require('./game.js');
 
 const programs = process.argv.slice(2).map((p) => path.resolve(p));
 const nativeProgram = programs[0];
@@ -49,7 +49,7 @@ function resumedScript(start, tail = []) {
     lines.push(`${frame} mouse 320 240`, `${frame} press left`, `${frame + 1} release left`);
   let was = [];
   tail.forEach((line, j) => {
-    const now = line.split(' ').slice(1, 5);
+    const now = ['x', 'y', 'left', 'right'].map((name) => field(line, name));
     if (now[0] !== was[0] || now[1] !== was[1]) lines.push(`${start + j} mouse ${now[0]} ${now[1]}`);
     for (const [k, button] of [[2, 'left'], [3, 'right']])
       if (now[k] !== (was[k] ?? '0')) lines.push(`${start + j} ${now[k] === '1' ? 'press' : 'release'} ${button}`);
@@ -101,13 +101,14 @@ function kept(folder) {
   return bytes.length ? { 1: 'play', 2: 'over' }[bytes[5]] : 'none';
 }
 
-const field = (line, i) => line.split(' ')[i];
-const phaseOf = (line) => Number(field(line, 7));
+// A trace line's word by the field's name, as written.
+const field = (line, name) => line.split(' ')[FIELDS.indexOf(name)];
+const phaseOf = (line) => Number(field(line, 'phase'));
 const parse = (line) => parseTrace(line)[0];
 const ended = (line) => gameOver(parse(line));
 const state = (line) => line.slice(line.indexOf(' '));
 // Idle, no click half-made and the board not full.
-const atRest = (line) => phaseOf(line) === PHASE.idle && field(line, 13) === '0' && Number(field(line, 11)) <= CELLS;
+const atRest = (line) => phaseOf(line) === PHASE.idle && field(line, 'clickState') === '0' && Number(field(line, 'pieces')) <= CELLS;
 // The first frames of rests: after a move, and after a click that chose a piece or let it go.
 const restsOf = (trace) => [...trace.keys()].filter((i) => i > 0 && atRest(trace[i]) && !atRest(trace[i - 1]));
 const firstDifference = (a, b) => a.findIndex((line, i) => line !== b[i]);
@@ -204,8 +205,9 @@ function keptChoices(trace) {
 // the mouse aside, the same but for the random numbers, which the idle board
 // steps every other frame, and so are the rest's or those of the frame after.
 function goesOnFrom(resumed, trace, rest) {
-  const board = (line) => line.split(' ').filter((_, i) => i > 4 && i !== 17).join(' ');
-  const rng = (line) => line && field(line, 17);
+  const aside = ['frame', 'x', 'y', 'left', 'right', 'rng'].map((name) => FIELDS.indexOf(name));
+  const board = (line) => line.split(' ').filter((_, i) => !aside.includes(i)).join(' ');
+  const rng = (line) => line && field(line, 'rng');
   return board(resumed) === board(trace[rest]) && [rng(trace[rest]), rng(trace[rest + 1])].includes(rng(resumed));
 }
 
@@ -296,7 +298,7 @@ function table(folder) {
 
 test('a run killed during the name entry enters its score at the next start', async (t) => {
   const { trace: whole, end, offset } = wholeRun();
-  const score = Number(field(whole[end], 9));
+  const score = Number(field(whole[end], 'score'));
   // The player to the game's end, a click past the game-over picture, the
   // name typed long after its entry has begun (some 150 frames past the end),
   // and no Enter: the entry waits.
