@@ -142,12 +142,12 @@ TEST_F(KeysPlayTest, KeysAndAControllerPlayTheMouseGameAndAKeyDemoPlaysItBack) {
     // The game the scripts meant: a selection, swaps, a removal and RESUME once.
     int selected = 0, swapping = 0, removing = 0, resumed = 0;
     for (const std::string& line : mouse) {
-        std::vector<std::string> f = test::words(line);
-        ASSERT_EQ(f.size(), 19u);
-        selected += f[12] != "-1";
-        swapping += f[7] == "10";
-        removing += f[7] == "3";
-        resumed += f[6] == "3";
+        test::TraceLine f(line);
+        ASSERT_EQ(f.size(), std::size(PlayTrace::kFields));
+        selected += f["selected"] != "-1";
+        swapping += f.number("phase") == Swapping;
+        removing += f.number("phase") == Removing;
+        resumed += f["menu"] == "3";
     }
     EXPECT_GT(selected * swapping * removing, 0);
     EXPECT_EQ(resumed, 1);

@@ -26,11 +26,11 @@ TEST_F(ReplayFlowTest, ARecordingOfWholeGamesPlaysBackTheSameGames) {
 
     int gamesEnded = 0, swapFrames = 0, removalFrames = 0;
     for (const std::string& line : recorded) {
-        std::vector<std::string> f = test::words(line);
-        ASSERT_EQ(f.size(), 19u);
-        if (f[7] == "1" && std::stoi(f[11]) > kCells) ++gamesEnded;
-        if (f[7] == "10") ++swapFrames;
-        if (f[7] == "3") ++removalFrames;
+        test::TraceLine f(line);
+        ASSERT_EQ(f.size(), std::size(PlayTrace::kFields));
+        if (f.number("phase") == Idle && f.number("pieces") > kCells) ++gamesEnded;
+        if (f.number("phase") == Swapping) ++swapFrames;
+        if (f.number("phase") == Removing) ++removalFrames;
     }
     EXPECT_GE(gamesEnded, 2);
     EXPECT_GT(swapFrames, 0);

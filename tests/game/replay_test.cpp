@@ -152,9 +152,9 @@ TEST_F(ReplayTest, ARecordedGameReplaysFrameForFrame) {
     EXPECT_GT(count(phases, "10"), 0);
     EXPECT_EQ(field(botTrace, 0).back(), std::to_string(botTrace.size() - 1));
     for (const std::string& line : botTrace) {
-        std::vector<std::string> f = test::words(line);
-        ASSERT_EQ(f.size(), 19u) << line;
-        ASSERT_EQ(f[18].size(), 130u);
+        test::TraceLine f(line);
+        ASSERT_EQ(f.size(), std::size(PlayTrace::kFields)) << line;
+        ASSERT_EQ(f["cells"].size(), 2u * kCells);
     }
 
     std::vector<std::string> sample;

@@ -41,7 +41,7 @@ protected:
         HighScoreEntry zero{{'Z'}, 0};
         for (int i = 0; i < kHighScoreEntries; ++i) table.write(reinterpret_cast<const char*>(&zero), sizeof zero);
     }
-    static int32_t scoreAt(const Lines& trace, size_t line) { return std::stoi(test::fields(trace[line])[9]); }
+    static int32_t scoreAt(const Lines& trace, size_t line) { return test::TraceLine(trace[line]).number("score"); }
 };
 
 TEST_F(KilledRunTest, AGameKilledInAMoveGoesOnFromTheRestBefore) {
@@ -69,8 +69,8 @@ TEST_F(KilledRunTest, AScoreKilledBeforeTheTableGoesInAtTheNextStart) {
     zeroTable();
     Lines whole = run(test::botHand(), "", "whole.trace");
     size_t end = 0;
-    while (end < whole.size() && !(test::phaseOf(whole[end]) == 1 && scoreAt(whole, end) > 0 &&
-                                   std::stoi(test::fields(whole[end])[11]) > kCells))
+    while (end < whole.size() && !(test::phaseOf(whole[end]) == Idle && scoreAt(whole, end) > 0 &&
+                                   test::TraceLine(whole[end]).number("pieces") > kCells))
         ++end;
     ASSERT_LT(end, whole.size()) << "no game of the bot scored";
     highScoreTable.reset();

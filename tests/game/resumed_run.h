@@ -12,13 +12,12 @@ namespace vantor::test {
 
 using Lines = std::vector<std::string>;
 
-inline std::vector<std::string> fields(const std::string& line) { return test::words(line); }
-inline int phaseOf(const std::string& line) { return std::stoi(fields(line)[7]); }
+inline int phaseOf(const std::string& line) { return TraceLine(line).number("phase"); }
 
 // Idle, with no click half-made and the board not full.
 inline bool atRest(const std::string& line) {
-    std::vector<std::string> f = fields(line);
-    return f[7] == "1" && f[13] == "0" && std::stoi(f[11]) <= kCells;
+    TraceLine f(line);
+    return f.number("phase") == Idle && f["clickState"] == "0" && f.number("pieces") <= kCells;
 }
 
 // The first frame of every rest: after a move, and after a click that
@@ -33,7 +32,7 @@ inline std::vector<size_t> restsOf(const Lines& trace) {
 // The frame that ends the game going on at line from.
 inline size_t gameEnd(const Lines& trace, size_t from) {
     for (size_t i = from; i < trace.size(); ++i)
-        if (phaseOf(trace[i]) == 1 && std::stoi(fields(trace[i])[11]) > kCells) return i;
+        if (phaseOf(trace[i]) == Idle && TraceLine(trace[i]).number("pieces") > kCells) return i;
     return trace.size() - 1;
 }
 
@@ -67,8 +66,8 @@ protected:
                 platform::system().postQuit(0);
                 return MouseState{};
             }
-            std::vector<std::string> f = fields(trace[next]);
-            return MouseState{std::stoi(f[1]), std::stoi(f[2]), std::stoi(f[3]) ? 0x80 : 0, std::stoi(f[4]) ? 0x80 : 0};
+            TraceLine f(trace[next]);
+            return MouseState{f.number("x"), f.number("y"), f.number("left") ? 0x80 : 0, f.number("right") ? 0x80 : 0};
         };
     }
     // The play screen composed under the opening curtain.
