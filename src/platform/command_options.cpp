@@ -1,7 +1,10 @@
 #include "platform/command_options.h"
 
+#include <algorithm>
 #include <cctype>
 #include <string>
+
+#include "platform/window_backend.h"
 
 namespace vantor::platform {
 namespace {
@@ -24,34 +27,18 @@ constexpr Option kOptions[] = {
     {"scaling", Value::Scaling},
 };
 
-// The window backend of this build besides headless; the Windows build has
-// neither SDL nor the XDG folders, so its help says what it does instead.
-#if VANTOR_WITH_WIN32
-constexpr char kWindowBackend[] = "win32";
-constexpr const char* kProgram = "vantor.exe";
-constexpr const char* kBackendHelp =
-    "  --backend=win32|headless  VANTOR_BACKEND  where the game runs (default win32)\n";
-constexpr const char* kHomeHelp =
-    "  --home=DIR\\             VANTOR_HOME      where HIGH30 and the game in play\n"
-    "                                           (GAME30) live (default: the\n"
-    "                                           registry's folder, else\n"
-    "                                           %APPDATA%\\Vantor\\; empty: here)\n";
-constexpr const char* kSoundHelp = "";
-#else
-constexpr char kWindowBackend[] = "sdl";
-constexpr const char* kProgram = "vantor";
-constexpr const char* kBackendHelp =
-    "  --backend=sdl|headless  VANTOR_BACKEND   where the game runs (default sdl)\n";
-constexpr const char* kHomeHelp =
-    "  --home=DIR/             VANTOR_HOME      where HIGH30 and the game in play\n"
-    "                                           (GAME30) live (default\n"
-    "                                           $XDG_DATA_HOME/vantor/; empty: here)\n";
-constexpr const char* kSoundHelp =
-    "  --audio-buffer=N        VANTOR_AUDIO_BUFFER  sdl: sample frames per sound pull (512)\n";
-#endif
+// "  OPTION  VARIABLE  what it does", in the help's columns.
+std::string helpLine(const std::string& option, const std::string& variable, const std::string& what) {
+    std::string line = "  " + option;
+    line.resize(std::max<size_t>(line.size() + 2, 26), ' ');
+    line += variable;
+    line.resize(std::max<size_t>(line.size() + 2, 43), ' ');
+    return line + what + "\n";
+}
 
 std::string usage() {
-    return std::string("usage: ") + kProgram +
+    const WindowBackend& window = windowBackend();
+    return std::string("usage: ") + window.program +
            " [--OPTION[=VALUE]]... [--] [COMMAND LINE]\n"
            "\n"
            "The command line is the game's own: 'Q...' skips the maker's logo, '3'\n"
@@ -60,7 +47,8 @@ std::string usage() {
            "  -h, --help                               this text\n"
            "  --version                                the version\n"
            "  --describe                               the game's facts as JSON, for its tests\n" +
-           kBackendHelp +
+           helpLine(std::string("--backend=") + window.name + "|headless", "VANTOR_BACKEND",
+                    std::string("where the game runs (default ") + window.name + ")") +
            "  --headless              VANTOR_BACKEND=headless\n"
            "  --window                VANTOR_WINDOW=1  play in a window, not full screen\n"
            "  --scale=N               VANTOR_SCALE     the window's whole-number scale when it opens\n"
@@ -75,13 +63,13 @@ std::string usage() {
            "  --snapshot-at=LIST      VANTOR_SNAPSHOT_AT  present numbers (1,5,9) or 'all'\n"
            "  --wav=FILE              VANTOR_WAV       headless: write the mixed sound\n"
            "  --trace=FILE            VANTOR_TRACE     the play-frame trace\n" +
-           kHomeHelp +
+           window.homeHelp +
            "  --fail=LIST             VANTOR_FAIL      headless: failures to produce\n"
            "  --pitch=N               VANTOR_PITCH     headless: surface pitch above 640\n"
            "  --cd=1                  VANTOR_CD        headless: a CD audio device exists\n"
            "  --clock-start=N         VANTOR_CLOCK_START  headless: first tick count\n"
            "  --owner=NAME            VANTOR_OWNER     the registered owner's name\n" +
-           kSoundHelp +
+           window.ownHelp +
            "Failures for --fail: window vdp input keyboard mouse sound sound-buffer\n"
            "sound-lock sound-restore sound-lost cd-time-format surface-busy surface-lost\n"
            "surface-restore keyboard-lost keyboard-unacquired keyboard-acquire mouse-lost\n"
@@ -122,9 +110,9 @@ std::string checkValue(const Option& option, bool given, const std::string& valu
     case Value::Text:
         return given ? "" : "needs a value";
     case Value::Backend:
-        return given && (value == kWindowBackend || value == "headless")
+        return given && (value == windowBackend().name || value == "headless")
                    ? ""
-                   : std::string("is ") + kWindowBackend + " or headless";
+                   : std::string("is ") + windowBackend().name + " or headless";
     case Value::Scaling:
         return given && (value == "fill" || value == "whole") ? "" : "is fill or whole";
     }
@@ -151,7 +139,7 @@ bool readOne(const std::string& arg, CommandOptions& options) {
         return false;
     }
     if (name == "headless")
-        options.settings.emplace_back("VANTOR_BACKEND", value == "0" ? "sdl" : "headless");
+        options.settings.emplace_back("VANTOR_BACKEND", value == "0" ? windowBackend().name : "headless");
     else
         options.settings.emplace_back(variableFor(name), value);
     return true;
@@ -162,7 +150,7 @@ std::string placeholder(Value value) {
     case Value::None: return "";
     case Value::Number: return "=N";
     case Value::Text: return "=...";
-    case Value::Backend: return std::string("=") + kWindowBackend + "|headless";
+    case Value::Backend: return std::string("=") + windowBackend().name + "|headless";
     case Value::Scaling: return "=fill|whole";
     }
     return "";

@@ -9,6 +9,7 @@
 #include "platform/command_options.h"
 #include "platform/os_services.h"
 #include "platform/platform.h"
+#include "platform/window_backend.h"
 
 namespace {
 
@@ -25,17 +26,16 @@ void warnIfEndless() {
                    stderr);
 }
 
-// A window program's stderr goes nowhere a player looks, so the Windows
-// build shows the refusal in the game's own box as well, with the short
+// Shown in the game's own box too where the backend asks, with the short
 // usage: the whole help is taller than a box.
-void showRefusal([[maybe_unused]] const std::string& error) {
-#if VANTOR_WITH_WIN32
-    std::string text = error + "\n\n" + vantor::platform::commandOptionsSummary() +
-                       "\nWhat each does: README.txt beside vantor.exe, or vantor.exe --help > help.txt";
+void showRefusal(const std::string& error) {
+    const vantor::platform::WindowBackend& window = vantor::platform::windowBackend();
+    if (!window.showsRefusals) return;
+    std::string text = error + "\n\n" + vantor::platform::commandOptionsSummary() + "\nWhat each does: README.txt beside " +
+                       window.program + ", or " + window.program + " --help > help.txt";
     vantor::platform::install(vantor::platform::makeBackend());
     vantor::platform::system().messageBox("ERROR!", text.c_str());
     vantor::platform::install(nullptr);
-#endif
 }
 
 std::string gameCommandLine(const std::vector<const char*>& argv, int first) {
