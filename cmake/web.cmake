@@ -30,12 +30,9 @@ target_link_options(vantor PRIVATE ${WEB_MEMORY} -lidbfs.js
 set_target_properties(vantor PROPERTIES SUFFIX .js
   LINK_DEPENDS "${WEB_DIR}/library_vantor.js;${WEB_DIR}/exit_status.js")
 
-# The node program makes its backends without the web one: its own factory
-# defines makeBackend, so the library's (which would bring in the web
-# backend and with it the page's interfaces) is never linked in.
-add_library(headless_factory OBJECT src/platform/backend_factory.cpp)
-target_include_directories(headless_factory PRIVATE ${PROJECT_SOURCE_DIR}/src)
-add_executable(vantor_node src/platform/main.cpp $<TARGET_OBJECTS:headless_factory>)
+# The node program runs headless only (web/node_backend.cpp stands for its
+# window backend).
+add_executable(vantor_node src/platform/main.cpp ${WEB_DIR}/node_backend.cpp)
 target_link_libraries(vantor_node PRIVATE vantor_lib)
 target_link_options(vantor_node PRIVATE ${WEB_MEMORY} -sNODERAWFS=1 -sENVIRONMENT=node
   --pre-js=${WEB_DIR}/node_environment.js)

@@ -36,6 +36,12 @@ std::string helpLine(const std::string& option, const std::string& variable, con
     return line + what + "\n";
 }
 
+// A program with no window has no choice to offer.
+std::string backendHelp(const std::string& name) {
+    if (name == "headless") return "";
+    return helpLine("--backend=" + name + "|headless", "VANTOR_BACKEND", "where the game runs (default " + name + ")");
+}
+
 std::string usage() {
     const WindowBackend& window = windowBackend();
     return std::string("usage: ") + window.program +
@@ -47,8 +53,7 @@ std::string usage() {
            "  -h, --help                               this text\n"
            "  --version                                the version\n"
            "  --describe                               the game's facts as JSON, for its tests\n" +
-           helpLine(std::string("--backend=") + window.name + "|headless", "VANTOR_BACKEND",
-                    std::string("where the game runs (default ") + window.name + ")") +
+           backendHelp(window.name) +
            "  --headless              VANTOR_BACKEND=headless\n"
            "  --window                VANTOR_WINDOW=1  play in a window, not full screen\n"
            "  --scale=N               VANTOR_SCALE     the window's whole-number scale when it opens\n"
