@@ -32,8 +32,10 @@ fail() {
 }
 
 build() {
-    VANTOR_SETUP_EXTRA="mingw-w64 libz-mingw-w64-dev googletest wine64 xvfb xauth xdotool imagemagick unzip" \
-        scripts/setup.sh
+    # The players and the resume test are node's (a node from elsewhere serves as well).
+    local extra="mingw-w64 libz-mingw-w64-dev googletest wine64 xvfb xauth xdotool imagemagick unzip"
+    command -v node >/dev/null || extra+=" nodejs"
+    VANTOR_SETUP_EXTRA="$extra" scripts/setup.sh
     # The data files and the icon come from the native art tool.
     cmake -S . -B build -DVANTOR_WERROR=ON >/dev/null
     cmake --build build --target game_resources vantor -j"$jobs"
@@ -51,49 +53,9 @@ prepare_wine() {
     wine_settle
 }
 
-# The pieces' places on the picture, "x y" a line, by cell index.
-anchors() {
-    grep -o '{[0-9]*, *[0-9]*}' "$root/src/game/cell_positions.h" | tr -d '{},'
-}
-
-# A game's worth of clicks on the wheel, the same for a seed: left clicks
-# pair up into swaps, now and then a right click removes a group. Enter is
-# typed every 150 frames for the name entries.
-click_script() {
-    local seed=$1 frames=$2
-    anchors |
-        awk -v seed="$seed" -v frames="$frames" '
-            { x[NR - 1] = $1; y[NR - 1] = $2 }
-            END {
-                s = seed
-                print "20 press left"; print "22 release left"
-                for (f = 60; f + 4 < frames; f += 23) {
-                    s = (s * 16807) % 2147483647
-                    c = s % 65
-                    b = (int(s / 65) % 6 == 0) ? "right" : "left"
-                    printf "%d mouse %d %d\n%d press %s\n%d release %s\n", f, x[c], y[c], f + 2, b, f + 4, b
-                }
-                for (f = 100; f < frames; f += 150) printf "%d char 13\n", f
-            }'
-}
-
-# A controller alone, a button a press every 6 frames round a cycle that
-# moves the ring, presses A and B, and now and then opens the menu and
-# resumes: games played, their names picked, the tables left.
-pad_script() {
-    awk -v frames="$1" 'BEGIN {
-        n = split("right up a right down a up up a left down down a b", cycle, " ")
-        print "180 pad a"; print "181 pad"; print "190 pad a"; print "191 pad"
-        for (f = 330; f + 40 < frames; f += 6) {
-            if (++k % 150 == 0) {
-                printf "%d pad start\n%d pad\n%d pad a\n%d pad\n", f, f + 1, f + 12, f + 13
-                f += 40
-                continue
-            }
-            printf "%d pad %s\n%d pad\n", f, cycle[k % n + 1], f + 1
-        }
-    }'
-}
+# The random players of every replay test (web/test/players.js).
+click_script() { node "$root/web/test/players.js" clicker "$2" "$1"; }
+pad_script() { node "$root/web/test/players.js" pad "$1"; }
 
 # The controller script plays the same game natively and under wine: the
 # same play-frame trace and the same scores.
@@ -338,7 +300,6 @@ test)
     controller_replay
     # A game closed or killed under wine goes on at the next start as the
     # native game never interrupted (node's built-in test runner alone).
-    command -v node >/dev/null || VANTOR_SETUP_EXTRA=nodejs scripts/setup.sh
     node "$root/web/test/resume_test.js" "$root/build/vantor" "$root/build-win/vantor.exe"
     other_scripts
     unstored_scores

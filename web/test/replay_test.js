@@ -12,54 +12,14 @@ const fs = require('fs');
 const os = require('os');
 const path = require('path');
 const { decodePng } = require('./png.js');
-const { cellAnchors, parseTrace, gameOver, PHASE } = require('./game.js');
+const { parseTrace, gameOver, PHASE } = require('./game.js');
+const { clickerScript, padScript } = require('./players.js');
 
 const [nativeProgram, nodeProgram] = process.argv.slice(2).map((p) => path.resolve(p));
 const RECORDING_WORD = 'ЖАВОРОНОК';
 const FRAMES = 7000;
 const SNAPSHOTS = '200,1500,3000,4500,6000';
 const work = fs.mkdtempSync(path.join(os.tmpdir(), 'vantor-replay-'));
-
-// A player who swaps pieces at random with the left button and now and then
-// right-clicks every piece in turn (which removes any group of five it
-// finds), and presses Enter now and then (the name entry). Keys are not
-// recorded, so the playback is given the Enters again.
-function inputScript(withClicks) {
-  const anchors = cellAnchors();
-  assert.strictEqual(anchors.length, 65);
-  let seed = 12345;
-  const below = (n) => {
-    seed = (seed * 1103515245 + 12345) >>> 0;
-    return (seed >>> 16) % n;
-  };
-  const lines = [];
-  const click = (frame, [x, y], button) =>
-    lines.push(`${frame} mouse ${x} ${y}`, `${frame} press ${button}`, `${frame + 1} release ${button}`);
-  for (let frame = 100; frame < FRAMES; frame += 150) lines.push(`${frame} char 13`);
-  for (let frame = 40; withClicks && frame < FRAMES;) {
-    for (let swaps = 0; swaps < 12; swaps++, frame += 9) click(frame, anchors[below(65)], 'left');
-    for (const anchor of anchors) click((frame += 2), anchor, 'right');
-    frame += 9;  // a recording keeps one button of two held together
-  }
-  return lines.join('\n') + '\n';
-}
-
-// A controller alone, a button a press every 6 frames round a cycle that
-// moves the ring, presses A and B, and now and then opens the menu and
-// resumes: games played, their names picked, the tables left.
-function padScript() {
-  const cycle = 'right up a right down a up up a left down down a b'.split(' ');
-  const lines = ['180 pad a', '181 pad', '190 pad a', '191 pad'];
-  for (let frame = 330, k = 0; frame + 40 < FRAMES; frame += 6) {
-    if (++k % 150 === 0) {
-      lines.push(`${frame} pad start`, `${frame + 1} pad`, `${frame + 12} pad a`, `${frame + 13} pad`);
-      frame += 40;
-      continue;
-    }
-    lines.push(`${frame} pad ${cycle[k % cycle.length]}`, `${frame + 1} pad`);
-  }
-  return lines.join('\n') + '\n';
-}
 
 // One run in a fresh folder with the data files; what it left there.
 function run(name, program, commandLine, script, recording) {
@@ -111,20 +71,20 @@ function phases(trace) {
 }
 
 test('a recording made by both builds is the same, and so is its playback', () => {
-  const recorded = run('record-native', nativeProgram, RECORDING_WORD, inputScript(true));
-  assertSameRuns(recorded, run('record-node', nodeProgram, RECORDING_WORD, inputScript(true)));
+  const recorded = run('record-native', nativeProgram, RECORDING_WORD, clickerScript(FRAMES));
+  assertSameRuns(recorded, run('record-node', nodeProgram, RECORDING_WORD, clickerScript(FRAMES)));
   const seen = phases(recorded.read('play.trace'));
   assert.ok(seen.swaps > 0 && seen.removals > 0 && seen.ends >= 2, JSON.stringify(seen));
 
   const recording = path.join(recorded.folder, 'DATA32.RES');
-  const played = run('play-native', nativeProgram, '3', inputScript(false), recording);
-  assertSameRuns(played, run('play-node', nodeProgram, '3', inputScript(false), recording));
+  const played = run('play-native', nativeProgram, '3', clickerScript(FRAMES, { clicks: false }), recording);
+  assertSameRuns(played, run('play-node', nodeProgram, '3', clickerScript(FRAMES, { clicks: false }), recording));
   assert.ok(played.read('play.trace').equals(recorded.read('play.trace')), 'the playback plays another game');
 });
 
 test('a controller alone plays the same games on both builds, names and all', () => {
-  const native = run('pad-native', nativeProgram, '', padScript());
-  assertSameRuns(native, run('pad-node', nodeProgram, '', padScript()));
+  const native = run('pad-native', nativeProgram, '', padScript(FRAMES));
+  assertSameRuns(native, run('pad-node', nodeProgram, '', padScript(FRAMES)));
   const frames = parseTrace(native.read('play.trace').toString());
   assert.ok(frames.some((f) => f.menu === 3) && phases(native.read('play.trace')).ends >= 2, 'the script missed the game');
   assert.ok(native.read('HIGH30').length >= 80, 'no names were picked');

@@ -13,7 +13,8 @@ const { once } = require('events');
 const fs = require('fs');
 const os = require('os');
 const path = require('path');
-const { cellAnchors, parseTrace, gameOver, PHASE, CELLS, FIELDS } = require('./game.js');
+const { clickerScript } = require('./players.js');
+const { parseTrace, gameOver, PHASE, CELLS, FIELDS } = require('./game.js');
 
 const programs = process.argv.slice(2).map((p) => path.resolve(p));
 const nativeProgram = programs[0];
@@ -21,23 +22,8 @@ const FRAMES = 7000;
 const KILLS = 3;
 const work = fs.mkdtempSync(path.join(os.tmpdir(), 'vantor-resume-'));
 
-// The random player of replay_test.js: swaps at random with the left
-// button, then right-clicks every piece in turn (removing any group of five).
-function playerScript() {
-  const anchors = cellAnchors();
-  let seed = 12345;
-  const below = (n) => ((seed = (seed * 1103515245 + 12345) >>> 0) >>> 16) % n;
-  const lines = [];
-  const click = (frame, [x, y], button) =>
-    lines.push(`${frame} mouse ${x} ${y}`, `${frame} press ${button}`, `${frame + 1} release ${button}`);
-  for (let frame = 100; frame < FRAMES; frame += 150) lines.push(`${frame} char 13`);
-  for (let frame = 40; frame < FRAMES;) {
-    for (let swaps = 0; swaps < 12; swaps++, frame += 9) click(frame, anchors[below(65)], 'left');
-    for (const anchor of anchors) click((frame += 2), anchor, 'right');
-    frame += 9;
-  }
-  return lines.join('\n') + '\n';
-}
+// The clicker of every replay test (players.js).
+const playerScript = () => clickerScript(FRAMES);
 
 // Clicks at the hub every 10 frames through the title and the table (the
 // curtain takes more than 10 frames to open, so none reaches the play, whose
