@@ -9,9 +9,6 @@ namespace vantor::platform {
 const WindowBackend& windowBackend() {
     static const WindowBackend none{
         "headless", "vantor-node.js",
-        "  --home=DIR/             VANTOR_HOME      where HIGH30 and the game in play\n"
-        "                                           (GAME30) live (default\n"
-        "                                           $XDG_DATA_HOME/vantor/; empty: here)\n",
         "", false, [] { return std::unique_ptr<Backend>(std::make_unique<headless::HeadlessBackend>()); }};
     return none;
 }

@@ -4,6 +4,7 @@
 #include <cctype>
 #include <string>
 
+#include "platform/os_services.h"
 #include "platform/window_backend.h"
 
 namespace vantor::platform {
@@ -68,7 +69,7 @@ std::string usage() {
            "  --snapshot-at=LIST      VANTOR_SNAPSHOT_AT  present numbers (1,5,9) or 'all'\n"
            "  --wav=FILE              VANTOR_WAV       headless: write the mixed sound\n"
            "  --trace=FILE            VANTOR_TRACE     the play-frame trace\n" +
-           window.homeHelp +
+           os::kHomeHelp +
            "  --fail=LIST             VANTOR_FAIL      headless: failures to produce\n"
            "  --pitch=N               VANTOR_PITCH     headless: surface pitch above 640\n"
            "  --cd=1                  VANTOR_CD        headless: a CD audio device exists\n"

@@ -26,6 +26,9 @@ std::unique_ptr<File> openFile(const std::string& name, OpenMode mode, OpenError
 // the account's name.
 bool queryRegistry(const std::string& key, const std::string& valueName, std::string& text);
 
+// The help's lines for --home: where that folder is on this system.
+extern const char* const kHomeHelp;
+
 // Starts the program the command names ("PROGRAM ARGUMENT", UTF-8) when it
 // exists in the current folder; never waits for it. True when it was started.
 bool startProgram(const std::string& command);

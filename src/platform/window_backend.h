@@ -11,8 +11,7 @@ namespace vantor::platform {
 struct WindowBackend {
     const char* name;       // for --backend
     const char* program;    // the program's file name, for the help
-    // Help lines: where HIGH30 and the game in play live, and the backend's own options.
-    const char* homeHelp;
+    // Help lines for the backend's own options.
     const char* ownHelp;
     // A window program's stderr goes nowhere a player looks: refusals of
     // the command line are shown in the game's own box as well.

@@ -41,6 +41,11 @@ bool installationPath(std::string& path) {
 
 }  // namespace
 
+const char* const kHomeHelp =
+    "  --home=DIR/             VANTOR_HOME      where HIGH30 and the game in play\n"
+    "                                           (GAME30) live (default\n"
+    "                                           $XDG_DATA_HOME/vantor/; empty: here)\n";
+
 bool queryRegistry(const std::string& key, const std::string& valueName, std::string& text) {
     if (key.rfind("SOFTWARE\\Kelvo Plaix\\Tidewell", 0) == 0 && valueName.empty())
         return installationPath(text);

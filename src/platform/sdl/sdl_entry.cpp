@@ -6,9 +6,6 @@ namespace vantor::platform {
 const WindowBackend& windowBackend() {
     static const WindowBackend sdl{
         "sdl", "vantor",
-        "  --home=DIR/             VANTOR_HOME      where HIGH30 and the game in play\n"
-        "                                           (GAME30) live (default\n"
-        "                                           $XDG_DATA_HOME/vantor/; empty: here)\n",
         "  --audio-buffer=N        VANTOR_AUDIO_BUFFER  sdl: sample frames per sound pull (512)\n",
         false, [] { return std::unique_ptr<Backend>(std::make_unique<sdl::SdlBackend>()); }};
     return sdl;

@@ -50,6 +50,12 @@ bool roamingFolder(std::string& text) {
 
 }  // namespace
 
+const char* const kHomeHelp =
+    "  --home=DIR\\             VANTOR_HOME      where HIGH30 and the game in play\n"
+    "                                           (GAME30) live (default: the\n"
+    "                                           registry's folder, else\n"
+    "                                           %APPDATA%\\Vantor\\; empty: here)\n";
+
 bool queryRegistry(const std::string& key, const std::string& valueName, std::string& text) {
     bool installation = key.rfind("SOFTWARE\\Kelvo Plaix\\Tidewell", 0) == 0 && valueName.empty();
     bool owner = valueName == "RegisteredOwner";
