@@ -97,16 +97,14 @@ var LibraryVantor = {
       if (hooks.modalOpen && hooks.modalOpen()) return;
       // Keys that build a word in an input method are the method's, not the game's.
       if (e.isComposing || e.keyCode === 229) return;
-      if (down && e.altKey && (e.code === 'Enter' || e.code === 'NumpadEnter')) {
-        e.preventDefault();
-        if (!e.repeat && hooks.toggleFullScreen) hooks.toggleFullScreen();
-        return;
-      }
       var sp = stackSave();
       var keep = Module['_vantor_web_key'](allocateUTF8OnStack(e.code || ''), allocateUTF8OnStack(e.key || ''),
-                                           down, e.ctrlKey || e.metaKey ? 1 : 0);
+                                           down, e.ctrlKey || e.metaKey ? 1 : 0, e.altKey ? 1 : 0,
+                                           e.repeat ? 1 : 0);
       stackRestore(sp);
       if (keep) e.preventDefault();
+      // Still within the key's event, as the browser wants for full screen.
+      if (keep === 2 && hooks.toggleFullScreen) hooks.toggleFullScreen();
       if (down) Page.wake();
     },
 

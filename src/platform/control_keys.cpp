@@ -15,4 +15,8 @@ std::vector<Msg> controlKeyMessages(uint8_t code) {
     }
 }
 
+bool isFullScreenSwitch(uint8_t code, bool altHeld) {
+    return altHeld && (code == DIK_RETURN || code == DIK_NUMPADENTER);
+}
+
 }  // namespace vantor::platform

@@ -12,4 +12,8 @@ namespace vantor::platform {
 // characters come as text.
 std::vector<Msg> controlKeyMessages(uint8_t code);
 
+// Alt with either Enter switches between full screen and a window, in every
+// window the game runs in; the game never sees that press.
+bool isFullScreenSwitch(uint8_t code, bool altHeld);
+
 }  // namespace vantor::platform

@@ -1,5 +1,7 @@
 #include "platform/input_state.h"
 
+#include "platform/control_keys.h"
+
 namespace vantor::platform {
 
 void InputState::setFocused(bool focused) {
@@ -11,10 +13,12 @@ void InputState::setFocused(bool focused) {
     buttonTaps_.clear();
 }
 
-void InputState::key(uint8_t code, bool down) {
-    if (code == 0 || !focused_) return;
+bool InputState::key(uint8_t code, bool down, bool altHeld, bool repeat) {
+    if (down && isFullScreenSwitch(code, altHeld)) return !repeat;
+    if (code == 0 || !focused_ || (down && repeat)) return false;
     if (down) keyTaps_.press(code);
     keys_.set(code, down);
+    return false;
 }
 
 void InputState::button(int which, bool down) {

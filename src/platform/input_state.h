@@ -17,7 +17,10 @@ public:
     void setFocused(bool focused);
     bool focused() const { return focused_; }
 
-    void key(uint8_t code, bool down);
+    // Holds or lets go of a key; the system's repeats change nothing, as the
+    // game repeats held keys itself. True when the press asks to switch full
+    // screen (isFullScreenSwitch), which the backend carries out.
+    bool key(uint8_t code, bool down, bool altHeld = false, bool repeat = false);
     // Button 0 is the left one, 1 the right one.
     void button(int which, bool down);
     // A press and release too quick to be held (a tap).

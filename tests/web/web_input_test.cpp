@@ -58,6 +58,19 @@ TEST_F(WebInputTest, KeysHoldAndATapWithinOneFrameCountsOnce) {
     input.key(DIK_MINUS, true);
     EXPECT_TRUE(keyHeld(DIK_SUBTRACT));
     EXPECT_FALSE(keyHeld(DIK_ADD));
+
+    // Alt+Enter asks once a press to switch full screen; the game holds no Enter for it.
+    EXPECT_TRUE(input.key(DIK_RETURN, true, true));
+    EXPECT_FALSE(input.key(DIK_RETURN, true, true, true));
+    EXPECT_TRUE(input.key(DIK_NUMPADENTER, true, true));
+    EXPECT_FALSE(keyHeld(DIK_RETURN) || keyHeld(DIK_NUMPADENTER));
+    EXPECT_FALSE(input.key(DIK_RETURN, true));
+    EXPECT_TRUE(keyHeld(DIK_RETURN));
+    // The system's repeats of a key pressed while another program had the focus hold nothing.
+    input.setFocused(false);
+    input.setFocused(true);
+    input.key(DIK_SPACE, true, false, true);
+    EXPECT_FALSE(keyHeld(DIK_SPACE));
 }
 
 TEST_F(WebInputTest, TheMouseIsWhereThePointerIsOnThePictureWithItsButtons) {

@@ -17,6 +17,8 @@ struct Context {
     std::vector<std::function<void(const SDL_Event&)>> eventHooks;
     // Takes every waiting event now: hooks see it, messages queue for the pump.
     std::function<void()> drainEvents;
+    // Carries out Alt+Enter.
+    std::function<void()> switchFullScreen;
 };
 
 }  // namespace vantor::platform::sdl

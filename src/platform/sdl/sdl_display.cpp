@@ -32,6 +32,7 @@ void explainNoDisplay(const char* why) {
 
 SdlDisplay::SdlDisplay(Context& context) : context_(context) {
     context_.eventHooks.push_back([this](const SDL_Event& event) { onEvent(event); });
+    context_.switchFullScreen = [this] { toggleFullScreen(); };
 }
 
 SdlDisplay::~SdlDisplay() { close(); }
@@ -87,11 +88,6 @@ int SdlDisplay::desktopScale() {
 
 void SdlDisplay::onEvent(const SDL_Event& event) {
     switch (event.type) {
-    case SDL_KEYDOWN:
-        if (event.key.keysym.sym == SDLK_RETURN && (event.key.keysym.mod & KMOD_ALT) &&
-            !event.key.repeat)
-            toggleFullScreen();
-        break;
     case SDL_WINDOWEVENT:
         // A still screen (a score table) must not sit in a corner until the next frame.
         if (event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED ||

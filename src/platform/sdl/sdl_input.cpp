@@ -77,9 +77,11 @@ void SdlInput::onEvent(const SDL_Event& event) {
         break;
     }
     case SDL_KEYDOWN:
-        if (!event.key.repeat) state_.key(keyCodeOf(event.key.keysym.scancode), true);
+    case SDL_KEYUP:
+        if (state_.key(keyCodeOf(event.key.keysym.scancode), event.type == SDL_KEYDOWN,
+                       event.key.keysym.mod & KMOD_ALT, event.key.repeat))
+            context_.switchFullScreen();
         break;
-    case SDL_KEYUP: state_.key(keyCodeOf(event.key.keysym.scancode), false); break;
     case SDL_WINDOWEVENT:
         if (event.window.event == SDL_WINDOWEVENT_FOCUS_GAINED) state_.setFocused(true);
         if (event.window.event == SDL_WINDOWEVENT_FOCUS_LOST) state_.setFocused(false);

@@ -1,7 +1,6 @@
 #include "platform/sdl/sdl_system.h"
 
 #include <chrono>
-#include <string>
 #include <thread>
 
 #include "common/cp1251.h"
@@ -11,79 +10,58 @@
 namespace vantor::platform::sdl {
 
 SdlSystem::SdlSystem(Context& context) : context_(context) {
-    context_.drainEvents = [this] { drainEvents(); };
+    context_.drainEvents = [this] { pump(); };
 }
 
 SdlSystem::~SdlSystem() { SDL_QuitSubSystem(SDL_INIT_EVENTS | SDL_INIT_TIMER); }
 
-bool SdlSystem::createWindow(const char*) {
+bool SdlSystem::createWindow(const char* title) {
     // The real window appears when the display takes the screen; until then
     // the game only needs its message queue.
-    if (SDL_InitSubSystem(SDL_INIT_EVENTS | SDL_INIT_TIMER) != 0) return false;
-    windowAlive_ = true;
-    queue_.push_back({Message::Create, 0});
-    return true;
+    return SDL_InitSubSystem(SDL_INIT_EVENTS | SDL_INIT_TIMER) == 0 && QueuedSystem::createWindow(title);
 }
-
-void SdlSystem::showWindow() { queue_.push_back({Message::ActivateApp, 1}); }
 
 void SdlSystem::destroyWindow() {
-    if (!windowAlive_) return;
-    windowAlive_ = false;
-    if (context_.window) SDL_HideWindow(context_.window);
-    queue_.push_back({Message::Destroy, 0});
+    if (windowAlive() && context_.window) SDL_HideWindow(context_.window);
+    QueuedSystem::destroyWindow();
 }
-
-uint32_t SdlSystem::ticks() { return SDL_GetTicks(); }
 
 void SdlSystem::translate(const SDL_Event& event) {
     for (auto& hook : context_.eventHooks) hook(event);
     switch (event.type) {
-    case SDL_QUIT: queue_.push_back({Message::SysCommand, kScClose}); break;
+    case SDL_QUIT: post({Message::SysCommand, kScClose}); break;
     case SDL_WINDOWEVENT:
         if (event.window.event == SDL_WINDOWEVENT_FOCUS_GAINED)
-            queue_.push_back({Message::ActivateApp, 1});
+            post({Message::ActivateApp, 1});
         else if (event.window.event == SDL_WINDOWEVENT_FOCUS_LOST)
-            queue_.push_back({Message::ActivateApp, 0});
+            post({Message::ActivateApp, 0});
         else if (event.window.event == SDL_WINDOWEVENT_EXPOSED)
-            queue_.push_back({Message::Paint, 0});
+            post({Message::Paint, 0});
         break;
     case SDL_TEXTINPUT:
-        for (char c : utf8ToCp1251(event.text.text))
-            queue_.push_back({Message::Char, static_cast<uint8_t>(c)});
+        for (char c : utf8ToCp1251(event.text.text)) post({Message::Char, static_cast<uint8_t>(c)});
         break;
-    case SDL_KEYDOWN: {
-        // Keys whose characters SDL does not report as text; Alt+Enter belongs to the display.
-        std::vector<Msg> control = controlKeyMessages(keyCodeOf(event.key.keysym.scancode));
-        bool altEnter = (event.key.keysym.mod & KMOD_ALT) && !control.empty() && control[0].message == Message::KeyDown;
-        if (!altEnter) queue_.insert(queue_.end(), control.begin(), control.end());
-        break;
-    }
+    case SDL_KEYDOWN: translateKey(event.key); break;
     default: break;
     }
 }
 
-void SdlSystem::drainEvents() {
+// Keys whose characters SDL does not report as text.
+void SdlSystem::translateKey(const SDL_KeyboardEvent& key) {
+    uint8_t code = keyCodeOf(key.keysym.scancode);
+    if (isFullScreenSwitch(code, key.keysym.mod & KMOD_ALT)) return;
+    for (const Msg& message : controlKeyMessages(code)) post(message);
+}
+
+void SdlSystem::pump() {
     SDL_Event event;
     while (SDL_PollEvent(&event)) translate(event);
 }
 
-bool SdlSystem::peekMessage() {
-    drainEvents();
-    return !queue_.empty();
+void SdlSystem::waitForEvents() {
+    SDL_Event event;
+    if (SDL_WaitEvent(&event)) translate(event);
 }
-
-Msg SdlSystem::getMessage() {
-    while (queue_.empty()) {
-        SDL_Event event;
-        if (SDL_WaitEvent(&event)) translate(event);
-    }
-    Msg next = queue_.front();
-    queue_.pop_front();
-    return next;
-}
-
-void SdlSystem::postQuit(uint32_t exitCode) { queue_.push_back({Message::Quit, exitCode}); }
 
 void SdlSystem::idle(uint32_t ms) {
     // Sleep through all but the last millisecond, waking for any event; the
@@ -93,10 +71,6 @@ void SdlSystem::idle(uint32_t ms) {
         SDL_WaitEventTimeout(nullptr, static_cast<int>(ms - 1));
     else
         std::this_thread::sleep_for(std::chrono::microseconds(200));
-}
-
-void SdlSystem::setSystemCursorPos(int, int) {
-    // The system pointer stays hidden over the game and drives nothing here.
 }
 
 void SdlSystem::messageBox(const char* caption, const char* text) {

@@ -4,6 +4,7 @@
 #include <array>
 
 #include "common/cp1251.h"
+#include "platform/control_keys.h"
 #include "platform/picture_fit.h"
 #include "platform/web/web_backend.h"
 #include "platform/web/web_keys.h"
@@ -24,11 +25,14 @@ WebBackend* backend() {
 extern "C" {
 
 // A key went down or up (code: KeyboardEvent.code, key: its key). 1 when the
-// browser's own action for it is to be kept from happening.
-EMSCRIPTEN_KEEPALIVE int vantor_web_key(const char* code, const char* key, int down, int shortcut) {
+// browser's own action for it is to be kept from happening, 2 when the page
+// is to switch full screen (and keep the browser's action from happening).
+EMSCRIPTEN_KEEPALIVE int vantor_web_key(const char* code, const char* key, int down, int shortcut, int alt,
+                                        int repeat) {
     WebBackend* web = backend();
     if (!web) return 0;
-    web->input().key(vantor::platform::web::keyCodeOf(code), down != 0);
+    if (web->input().key(vantor::platform::web::keyCodeOf(code), down != 0, alt != 0, repeat != 0)) return 2;
+    if (down && vantor::platform::isFullScreenSwitch(vantor::platform::web::keyCodeOf(code), alt != 0)) return 1;
     auto typed = down ? vantor::platform::web::keyPressMessages(key, shortcut) : std::vector<vantor::platform::Msg>{};
     for (const vantor::platform::Msg& message : typed) web->system().post(message);
     return !typed.empty() || vantor::platform::web::keptFromBrowser(code);

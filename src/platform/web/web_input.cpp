@@ -27,8 +27,6 @@ WebInput::WebInput(std::function<double()> now, std::function<void()> yieldToPag
       offerKeyboard_(std::move(offerKeyboard)),
       gamepads_(std::move(gamepads)) {}
 
-void WebInput::key(uint8_t code, bool down) { state_.key(code, down); }
-
 void WebInput::pointer(const PointerEvent& event) {
     if (!state_.focused()) return;
     if (event.kind == PointerEvent::Kind::Mouse) {

@@ -11,30 +11,11 @@ namespace {
 constexpr double kParkedWaitMs = 1000;
 }  // namespace
 
-bool WebSystem::createWindow(const char*) {
-    windowAlive_ = true;
-    queue_.push_back({Message::Create, 0});
-    return true;
-}
-
-void WebSystem::showWindow() { queue_.push_back({Message::ActivateApp, vantor_page_active() ? 1u : 0u}); }
-
-void WebSystem::destroyWindow() {
-    if (!windowAlive_) return;
-    windowAlive_ = false;
-    queue_.push_back({Message::Destroy, 0});
-}
+void WebSystem::showWindow() { post({Message::ActivateApp, vantor_page_active() ? 1u : 0u}); }
 
 uint32_t WebSystem::ticks() { return static_cast<uint32_t>(static_cast<uint64_t>(emscripten_get_now())); }
 
-Msg WebSystem::getMessage() {
-    while (queue_.empty()) vantor_page_wait(kParkedWaitMs);
-    Msg next = queue_.front();
-    queue_.pop_front();
-    return next;
-}
-
-void WebSystem::postQuit(uint32_t exitCode) { queue_.push_back({Message::Quit, exitCode}); }
+void WebSystem::waitForEvents() { vantor_page_wait(kParkedWaitMs); }
 
 void WebSystem::idle(uint32_t ms) { vantor_page_wait(ms); }
 

@@ -9,12 +9,6 @@
 namespace vantor::platform::win32 {
 namespace {
 
-bool altEnterPressed(WPARAM wParam, LPARAM lParam) {
-    bool altHeld = (lParam & (1 << 29)) != 0;
-    bool repeated = (lParam & (1 << 30)) != 0;
-    return wParam == VK_RETURN && altHeld && !repeated;
-}
-
 void fillBlack(HDC target, int left, int top, int right, int bottom) {
     if (right <= left || bottom <= top) return;
     RECT bar{left, top, right, bottom};
@@ -27,6 +21,7 @@ Win32Display::Win32Display(Context& context) : context_(context) {
     context_.hooks.push_back([this](UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
         return onMessage(message, wParam, lParam, result);
     });
+    context_.switchFullScreen = [this] { switchFullScreen(); };
 }
 
 Win32Display::~Win32Display() { close(); }
@@ -47,7 +42,7 @@ bool Win32Display::open(bool fullScreen) {
     return true;
 }
 
-bool Win32Display::onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+bool Win32Display::onMessage(UINT message, WPARAM, LPARAM, LRESULT& result) {
     result = 0;
     switch (message) {
     case WM_SIZE: updateViewport(); return false;
@@ -55,15 +50,16 @@ bool Win32Display::onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT
     case WM_DISPLAYCHANGE:
         if (fullScreen_) enterFullScreen();
         return false;
-    case WM_SYSKEYDOWN:
-        if (!altEnterPressed(wParam, lParam) || !opened_) return false;
-        if (fullScreen_)
-            leaveFullScreen();
-        else
-            enterFullScreen();
-        return true;
     default: return false;
     }
+}
+
+void Win32Display::switchFullScreen() {
+    if (!opened_) return;
+    if (fullScreen_)
+        leaveFullScreen();
+    else
+        enterFullScreen();
 }
 
 void Win32Display::updateViewport() {

@@ -36,6 +36,7 @@ private:
     void dropSection();
     void repaint();
     void updateViewport();
+    void switchFullScreen();
     void enterFullScreen();
     void leaveFullScreen();
 

@@ -24,7 +24,10 @@ Win32Input::Win32Input(Context& context) : context_(context) {
 bool Win32Input::onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     switch (message) {
     case WM_KEYDOWN:
-    case WM_SYSKEYDOWN: state_.key(keyCodeOf(wParam, lParam), true); return false;
+    case WM_SYSKEYDOWN:
+        if (!state_.key(keyCodeOf(wParam, lParam), true, lParam & (1 << 29), lParam & (1 << 30))) return false;
+        context_.switchFullScreen();
+        return true;
     case WM_KEYUP:
     case WM_SYSKEYUP: state_.key(keyCodeOf(wParam, lParam), false); return false;
     case WM_MOUSEMOVE:
@@ -69,13 +72,13 @@ bool Win32Input::overPicture() const {
 // The game may spin on the keyboard between frames; the messages that move
 // the keys are handled here too (the game's own wait in the pump).
 DeviceResult Win32Input::keyboardState(uint8_t keys[256]) {
-    drainMessages(context_);
+    context_.drainMessages();
     return state_.keyboardState(keys);
 }
 
 // The pointer is mapped as the picture lies now: a resized window moves it.
 DeviceResult Win32Input::mouseState(MouseReading& reading) {
-    drainMessages(context_);
+    context_.drainMessages();
     state_.pointer(context_.viewport.pictureX(x_), context_.viewport.pictureY(y_));
     return state_.mouseState(reading);
 }

@@ -16,6 +16,7 @@ std::wstring wideText(const char* cp1251) { return os::widen(cp1251ToUtf8(cp1251
 
 Win32System::Win32System(Context& context) : context_(context) {
     QueryPerformanceFrequency(&frequency_);
+    context_.drainMessages = [this] { pump(); };
 }
 
 Win32System::~Win32System() {
@@ -74,7 +75,6 @@ LRESULT Win32System::handle(HWND window, UINT message, WPARAM wParam, LPARAM lPa
         return 0;
     case WM_ERASEBKGND: return 1;
     case WM_ACTIVATEAPP:
-        context_.active = wParam != 0;
         post(Message::ActivateApp, wParam != 0);
         return 0;
     case WM_KEYDOWN:
@@ -108,38 +108,33 @@ uint32_t Win32System::ticks() {
     return static_cast<uint32_t>(seconds * 1000 + rest * 1000 / frequency_.QuadPart);
 }
 
-bool Win32System::peekMessage() {
-    drainMessages(context_);
-    return !context_.queue.empty();
-}
-
-Msg Win32System::getMessage() {
-    while (context_.queue.empty()) {
-        MSG message;
-        BOOL got = GetMessageW(&message, nullptr, 0, 0);
-        if (got <= 0) {
-            post(Message::Quit, got == 0 ? static_cast<uint32_t>(message.wParam) : 0);
-            break;
+void Win32System::pump() {
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (message.message == WM_QUIT) {
+            post(Message::Quit, static_cast<uint32_t>(message.wParam));
+            continue;
         }
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }
-    Msg next = context_.queue.front();
-    context_.queue.pop_front();
-    return next;
 }
 
-void Win32System::postQuit(uint32_t exitCode) { post(Message::Quit, exitCode); }
+void Win32System::waitForEvents() {
+    MSG message;
+    BOOL got = GetMessageW(&message, nullptr, 0, 0);
+    if (got <= 0) {
+        post(Message::Quit, got == 0 ? static_cast<uint32_t>(message.wParam) : 0);
+        return;
+    }
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+}
 
 void Win32System::idle(uint32_t ms) {
     // Sleep through all but the last millisecond, waking for any message; the
     // pump spins the rest, which keeps millisecond grain without a busy core.
     if (ms > 1) MsgWaitForMultipleObjectsEx(0, nullptr, ms - 1, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
-}
-
-void Win32System::setSystemCursorPos(int, int) {
-    // The system pointer is hidden over the picture and is the game's pointer
-    // there: moving it would move the game's, which Enter must not do.
 }
 
 void Win32System::messageBox(const char* caption, const char* text) {
