@@ -204,14 +204,47 @@ test('switches: the zip, the version resource and a mistyped switch', (t) => {
   t.diagnostic('switches: the zip holds README.txt and LICENSE.txt; an unknown switch shows the usage in a box');
 });
 
-// The smoke test's screen: an X server of its own on a free display.
+// The smoke test's screen, an X server of its own on a free display, and
+// the tools run on it: tool() as it ends, x() wanting it to end well.
 async function virtualScreen(screen) {
   const server = spawn('Xvfb', ['-displayfd', '3', '-screen', '0', screen], { stdio: ['ignore', 'ignore', 'ignore', 'pipe'] });
   const number = await new Promise((resolve, reject) => {
     server.stdio[3].once('data', resolve);
     server.once('exit', (status) => reject(new Error(`Xvfb ended with status ${status}`)));
   });
-  return { server, display: `:${String(number).trim()}` };
+  const display = `:${String(number).trim()}`;
+  const tool = (command, ...args) => spawnSync(command, args, { env: { ...process.env, DISPLAY: display }, encoding: 'utf8' });
+  const x = (command, ...args) => {
+    const { status, stdout, stderr } = tool(command, ...args);
+    assert.strictEqual(status, 0, `smoke: ${command} ${args.join(' ')}: ${stdout}${stderr}`);
+    return stdout;
+  };
+  const geometry = (window) => x('xdotool', 'getwindowgeometry', window).match(/Geometry: (\S+)/)[1];
+  return { server, display, tool, x, geometry };
+}
+
+// The game's window, once it shows (within a minute).
+async function gameWindow({ tool }) {
+  for (let i = 0; i < 60; i++) {
+    if (i) await sleep(1000);
+    const window = tool('xdotool', 'search', '--name', '^TIDEWELL$').stdout.split('\n')[0];
+    if (window) return window;
+  }
+  assert.fail('smoke: no TIDEWELL window appeared');
+}
+
+// Clicks through the intro, the title and the table, which each wait for a
+// click, till the SCORE label shows as natively.
+async function clickToPlay({ tool, x }, window, file) {
+  let differ;
+  for (let i = 0; i < 30 && differ !== '0'; i++) {
+    x('xdotool', 'mousemove', '--window', window, '320', '240', 'click', '1');
+    await sleep(1000);
+    x('import', '-window', window, file('window.png'));
+    cutLabel(file('window.png'), file('label-shown.png'));
+    differ = tool('compare', '-metric', 'AE', file('label-shown.png'), file('label-native.png'), 'null:').stderr.trim();
+  }
+  assert.strictEqual(differ, '0', `smoke: no play screen after 30 clicks (${differ} pixels of the SCORE label differ)`);
 }
 
 // The play screen's SCORE label, cut from a picture.
@@ -239,43 +272,22 @@ test('smoke: the window and full screen on a virtual screen', async (t) => {
   for (const name of ['vantor.exe', 'DATA30.RES', 'kelvo.res']) fs.copyFileSync(path.join(windowsFolder, name), file(name));
   nativeLabel(file('label-native.png'));
   settle(windowsFolder);
-  const { server, display } = await virtualScreen('1280x800x24');
+  const screen = await virtualScreen('1280x800x24'), { x, geometry } = screen;
   const log = fs.openSync(file('run.log'), 'w');
   const game = spawn(...launch(file('vantor.exe'), [], { cwd: dir, stdio: ['ignore', log, log],
-    env: { VANTOR_HOME: '', VANTOR_WINDOW: '1', VANTOR_TRACE: 'trace.txt', DISPLAY: display } }));
+    env: { VANTOR_HOME: '', VANTOR_WINDOW: '1', VANTOR_TRACE: 'trace.txt', DISPLAY: screen.display } }));
   const ended = once(game, 'exit');
-  const onScreen = (command, ...args) => spawnSync(command, args, { env: { ...process.env, DISPLAY: display }, encoding: 'utf8' });
-  const x = (command, ...args) => {
-    const { status, stdout, stderr } = onScreen(command, ...args);
-    assert.strictEqual(status, 0, `smoke: ${command} ${args.join(' ')}: ${stdout}${stderr}`);
-    return stdout;
-  };
-  const geometry = (window) => x('xdotool', 'getwindowgeometry', window).match(/Geometry: (\S+)/)[1];
   const desktop = (check, failure) => {
-    const { status, stdout, stderr } = onScreen(path.join(root, 'tests/desktop/check_desktop.py'), check, file('trace.txt'));
+    const { status, stdout, stderr } = screen.tool(path.join(root, 'tests/desktop/check_desktop.py'), check, file('trace.txt'));
     assert.strictEqual(status, 0, `${failure}:\n${stdout}${stderr}`);
     for (const line of stdout.trim().split('\n')) t.diagnostic(line);
   };
   try {
-    let window = '';
-    for (let i = 0; i < 60 && !window; i++) {
-      if (i) await sleep(1000);
-      window = onScreen('xdotool', 'search', '--name', '^TIDEWELL$').stdout.split('\n')[0];
-    }
-    assert.ok(window, 'smoke: no TIDEWELL window appeared');
+    const window = await gameWindow(screen);
     await sleep(3000);
     const shown = geometry(window);
     assert.strictEqual(shown, '640x480', `smoke: the window is ${shown}, not 640x480`);
-    // The intro, the title and the table each wait for a click.
-    let differ;
-    for (let i = 0; i < 30 && differ !== '0'; i++) {
-      x('xdotool', 'mousemove', '--window', window, '320', '240', 'click', '1');
-      await sleep(1000);
-      x('import', '-window', window, file('window.png'));
-      cutLabel(file('window.png'), file('label-shown.png'));
-      differ = onScreen('compare', '-metric', 'AE', file('label-shown.png'), file('label-native.png'), 'null:').stderr.trim();
-    }
-    assert.strictEqual(differ, '0', `smoke: no play screen after 30 clicks (${differ} pixels of the SCORE label differ)`);
+    await clickToPlay(screen, window, file);
     await sleep(3000);  // the first pieces fly in
     x('import', '-window', window, file('window.png'));
     const colours = Number(x('identify', '-format', '%k', file('window.png')));
@@ -302,7 +314,7 @@ test('smoke: the window and full screen on a virtual screen', async (t) => {
     // A failing check leaves no game behind, nor wine's server on this screen.
     if (game.exitCode === null && game.signalCode === null) game.kill();
     settle(windowsFolder);
-    server.kill();
+    screen.server.kill();
     fs.closeSync(log);
   }
 });
