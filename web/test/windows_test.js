@@ -24,7 +24,8 @@ const { wineEnv, underWine, settle } = require('./wine.js');
 const root = path.resolve(__dirname, '../..');
 const HEADLESS = { VANTOR_BACKEND: 'headless', VANTOR_HOME: '' };
 const RECORDING_WORD = 'ЖАВОРОНОК';
-const work = fs.mkdtempSync(path.join(os.tmpdir(), 'vantor-windows-'));
+// Beside the build rather than in a /tmp that may be tmpfs, which has no immutable folders.
+const work = fs.mkdtempSync(path.join(windowsFolder, 'test-'));
 
 // A new folder in the work folder, with the game's data files unless told otherwise.
 function folder(name, data = true) {
