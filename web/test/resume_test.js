@@ -14,6 +14,7 @@ const fs = require('fs');
 const os = require('os');
 const path = require('path');
 const { clickerScript } = require('./players.js');
+const { underWine } = require('./wine.js');
 const { parseTrace, gameOver, PHASE, CELLS, FIELDS } = require('./game.js');
 
 const programs = process.argv.slice(2).map((p) => path.resolve(p));
@@ -62,10 +63,7 @@ function launch(program, folder, script, frames) {
   if (frames === undefined) delete env.VANTOR_FRAMES;
   if (program.endsWith('.js')) return ['node', ['--no-experimental-fetch', program, ''], { cwd: folder, env }];
   if (!program.endsWith('.exe')) return [program, [''], { cwd: folder, env }];
-  // As scripts/windows.sh runs it, unless told otherwise.
-  const wine = { WINEPREFIX: path.join(path.dirname(program), 'wine'), WINEDEBUG: '-all',
-    WINELOADER: '/usr/lib/wine/wine64', WINEDLLOVERRIDES: 'mscoree,mshtml=;winemenubuilder.exe=d' };
-  return ['/usr/lib/wine/wine64', [program, ''], { cwd: folder, env: { ...wine, ...env } }];
+  return underWine(program, [''], { cwd: folder, env });
 }
 
 // The trace's whole lines: a killed run may have left half of one.
