@@ -22,7 +22,7 @@ build() {
     # DATA30.RES, kelvo.res and the icon are made by the native resbuild; the
     # tests take the game's facts from the native program.
     cmake -S "$root" -B "$root/build" -DVANTOR_WERROR=ON > /dev/null
-    cmake --build "$root/build" --target game_resources resbuild vantor -j"$(nproc)"
+    cmake --build "$root/build" --target game_resources resbuild vantor vantor_players -j"$(nproc)"
     # Debian's emscripten finds its node modules (acorn, terser) here.
     export NODE_PATH=/usr/share/nodejs
     emcmake cmake -S "$root" -B "$web" -DCMAKE_BUILD_TYPE=Release -DVANTOR_TESTS=OFF \

@@ -38,7 +38,7 @@ build() {
     VANTOR_SETUP_EXTRA="$extra" scripts/setup.sh
     # The data files and the icon come from the native art tool.
     cmake -S . -B build -DVANTOR_WERROR=ON >/dev/null
-    cmake --build build --target game_resources vantor -j"$jobs"
+    cmake --build build --target game_resources vantor vantor_players -j"$jobs"
     cmake -S . -B build-win -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake -DVANTOR_WERROR=ON \
         -DVANTOR_BENCH=OFF -DVANTOR_NATIVE_BUILD="$root/build" >/dev/null
     cmake --build build-win -j"$jobs"

@@ -1,4 +1,4 @@
-// A bot plays several games while its mouse is written as a recording; the
+// The clicker plays several games while its mouse is written as a recording; the
 // recording is then played back through the input devices twice. All three
 // runs must leave the same play-frame trace, line for line.
 //
@@ -7,7 +7,6 @@
 // that the change is wanted:
 //   VANTOR_REGENERATE_GOLDEN=1 ./tests/tests_game --gtest_filter='Replay*'
 #include <cstdio>
-#include <deque>
 #include <fstream>
 #include <sstream>
 
@@ -15,12 +14,12 @@
 #include "common/little_endian.h"
 #include "game/cell_positions.h"
 #include "game/play_trace.h"
-#include "bot_player.h"
 #include "trace_lines.h"
 #include "game_fixture.h"
 #include "input/recording.h"
 #include "platform/platform.h"
 #include "support/headless_fixture.h"
+#include "support/players.h"
 
 namespace vantor {
 namespace {
@@ -120,16 +119,20 @@ TEST_F(ReplayTest, ARecordedGameReplaysFrameForFrame) {
         writeI32(bytes, static_cast<int32_t>(word));
         words.insert(words.end(), bytes, bytes + 4);
     };
-    test::BotPlayer bot;
-    int botGames = playGames(folder->path() + "/bot.trace", "", [&] {
-        inputDevices.mouse = bot.step();
-        if (inputDevices.mouse.left)
-            append(kLeftMarker);
-        else if (inputDevices.mouse.right)
-            append(kRightMarker);
-        append(static_cast<uint32_t>(inputDevices.mouse.x) + static_cast<uint32_t>(inputDevices.mouse.y) * 65536u);
-    });
-    ASSERT_EQ(botGames, kGamesToPlay);
+    std::ofstream(folder->path() + "/player.txt") << testing::clickerScript(kFrameLimit);
+    int played = 0;
+    {
+        testing::ScopedEnv clicker{"VANTOR_INPUT", "player.txt"};
+        played = playGames(folder->path() + "/played.trace", "", [&] {
+            inputDevices.PollMouse();
+            if (inputDevices.mouse.left)
+                append(kLeftMarker);
+            else if (inputDevices.mouse.right)
+                append(kRightMarker);
+            append(static_cast<uint32_t>(inputDevices.mouse.x) + static_cast<uint32_t>(inputDevices.mouse.y) * 65536u);
+        });
+    }
+    ASSERT_EQ(played, kGamesToPlay);
     std::ofstream(recording, std::ios::binary).write(reinterpret_cast<const char*>(words.data()),
                                                      static_cast<std::streamsize>(words.size()));
 
@@ -140,26 +143,26 @@ TEST_F(ReplayTest, ARecordedGameReplaysFrameForFrame) {
         EXPECT_EQ(games, kGamesToPlay);
         traces.push_back(test::readLines(trace));
     }
-    std::vector<std::string> botTrace = test::readLines(folder->path() + "/bot.trace");
-    ASSERT_GT(botTrace.size(), 500u);
-    EXPECT_EQ(test::firstDifference(traces[0], botTrace), "");
+    std::vector<std::string> playedTrace = test::readLines(folder->path() + "/played.trace");
+    ASSERT_GT(playedTrace.size(), 500u);
+    EXPECT_EQ(test::firstDifference(traces[0], playedTrace), "");
     EXPECT_EQ(test::firstDifference(traces[1], traces[0]), "");
 
     // The run holds what it should: removals, swaps, scores, games that ended.
-    std::vector<std::string> phases = field(botTrace, 7);
+    std::vector<std::string> phases = field(playedTrace, 7);
     EXPECT_GT(count(phases, "3"), 0);
     EXPECT_GT(count(phases, "6"), 0);
     EXPECT_GT(count(phases, "10"), 0);
-    EXPECT_EQ(field(botTrace, 0).back(), std::to_string(botTrace.size() - 1));
-    for (const std::string& line : botTrace) {
+    EXPECT_EQ(field(playedTrace, 0).back(), std::to_string(playedTrace.size() - 1));
+    for (const std::string& line : playedTrace) {
         test::TraceLine f(line);
         ASSERT_EQ(f.size(), std::size(PlayTrace::kFields)) << line;
         ASSERT_EQ(f["cells"].size(), 2u * kCells);
     }
 
     std::vector<std::string> sample;
-    for (size_t i = 0; i < botTrace.size(); i += kGoldenEvery) sample.push_back(botTrace[i]);
-    sample.push_back(botTrace.back());
+    for (size_t i = 0; i < playedTrace.size(); i += kGoldenEvery) sample.push_back(playedTrace[i]);
+    sample.push_back(playedTrace.back());
     const std::string golden = std::string(VANTOR_SOURCE_DIR) + "/tests/game/golden_trace.txt";
     if (std::getenv("VANTOR_REGENERATE_GOLDEN")) {
         std::ofstream out(golden);

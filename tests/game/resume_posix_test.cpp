@@ -20,14 +20,14 @@ using test::Lines;
 class KilledRunTest : public test::ResumeTest {
 protected:
     // The program run in a child that kills itself when `killNow` says so.
-    void runKilled(std::function<bool()> killNow, test::Hand hand) {
+    void runKilled(std::function<bool()> killNow) {
         std::fflush(nullptr);
         pid_t child = fork();
         ASSERT_NE(child, -1);
         if (child == 0) {
-            run([killNow, hand] {
+            run([killNow]() -> std::optional<MouseState> {
                 if (killNow()) kill(getpid(), SIGKILL);
-                return hand();
+                return std::nullopt;
             }, "", "killed.trace");
             _exit(0);
         }
@@ -35,7 +35,7 @@ protected:
         ASSERT_EQ(waitpid(child, &status, 0), child);
         ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL) << "the child was not killed";
     }
-    // A table of 15 zero scores: the bot's games of no score pass it by.
+    // A table of 15 zero scores: the clicker's games of no score pass it by.
     static void zeroTable() {
         std::ofstream table("HIGH30", std::ios::binary);
         HighScoreEntry zero{{'Z'}, 0};
@@ -46,7 +46,7 @@ protected:
 
 TEST_F(KilledRunTest, AGameKilledInAMoveGoesOnFromTheRestBefore) {
     forgetFiles();
-    Lines whole = run(test::botHand(), "", "whole.trace");
+    Lines whole = run({}, "", "whole.trace");
     size_t afterRemoval = 0;
     std::vector<size_t> inGame = restsOfGameWithRemoval(whole, afterRemoval);
     ASSERT_GE(inGame.size(), 3u);
@@ -59,7 +59,7 @@ TEST_F(KilledRunTest, AGameKilledInAMoveGoesOnFromTheRestBefore) {
     for (size_t killedAt : {inSwap, inRemoval}) {
         SCOPED_TRACE("killed after play frame " + std::to_string(killedAt));
         forgetFiles();
-        runKilled([killedAt] { return playTrace.calls() == killedAt + 1; }, test::botHand());
+        runKilled([killedAt] { return playTrace.calls() == killedAt + 1; });
         expectGoesOnAsWhole(whole, restBefore(killedAt));
     }
 }
@@ -67,12 +67,12 @@ TEST_F(KilledRunTest, AGameKilledInAMoveGoesOnFromTheRestBefore) {
 TEST_F(KilledRunTest, AScoreKilledBeforeTheTableGoesInAtTheNextStart) {
     forgetFiles();
     zeroTable();
-    Lines whole = run(test::botHand(), "", "whole.trace");
+    Lines whole = run({}, "", "whole.trace");
     size_t end = 0;
     while (end < whole.size() && !(test::phaseOf(whole[end]) == Idle && scoreAt(whole, end) > 0 &&
                                    test::TraceLine(whole[end]).number("pieces") > kCells))
         ++end;
-    ASSERT_LT(end, whole.size()) << "no game of the bot scored";
+    ASSERT_LT(end, whole.size()) << "no game of the clicker scored";
     highScoreTable.reset();
     highScoreTable.count = 1;
     fillDefaultName(0);
@@ -95,22 +95,20 @@ TEST_F(KilledRunTest, AScoreKilledBeforeTheTableGoesInAtTheNextStart) {
          },
          "AB"},
     };
-    { std::ofstream none("none.txt"); }
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string("killed ") + c.when);
         forgetFiles();
         zeroTable();
-        {
-            testing::ScopedEnv noEnter{"VANTOR_INPUT", "none.txt"};  // the name entry is never ended
-            runKilled(c.killNow, test::botHand());
-        }
+        play({.seed = kSeed, .enters = false});  // the name entry is never ended
+        runKilled(c.killNow);
+        play();
         highScoreTable.reset();
         ASSERT_EQ(highScoreTable.loadForUpdate(), 0);
         highScoreTable.close();
         ASSERT_EQ(highScoreTable.entries[0].score, 0);  // not in the table yet
 
         testing::ScopedEnv briefly{"VANTOR_FRAMES", "5"};
-        run(test::botHand(), "", "next.trace");
+        run({}, "", "next.trace");
         ASSERT_EQ(highScoreTable.loadForUpdate(), 0);
         highScoreTable.close();
         ASSERT_EQ(highScoreTable.count, kHighScoreEntries);

@@ -1,5 +1,5 @@
 // A game the program leaves before its end goes on at the next start: the
-// bot plays, the program is closed at a rest, and the next start is fed the
+// clicker plays, the program is closed at a rest, and the next start is fed the
 // same hand from there on. Its play frames must be those of the run that
 // was never interrupted, to that game's end.
 #include "resumed_run.h"
@@ -13,7 +13,7 @@ class ResumeTest : public test::ResumeTest {};
 
 TEST_F(ResumeTest, AGameClosedAtARestGoesOnAsIfNeverClosed) {
     forgetFiles();
-    Lines whole = run(test::botHand(), "", "whole.trace");
+    Lines whole = run({}, "", "whole.trace");
     size_t afterRemoval = 0;
     std::vector<size_t> inGame = restsOfGameWithRemoval(whole, afterRemoval);
     ASSERT_GE(inGame.size(), 3u);

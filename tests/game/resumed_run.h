@@ -41,16 +41,15 @@ inline std::string state(const std::string& line) { return line.substr(line.find
 
 class ResumeTest : public WholeRunTest {
 protected:
-    // The bot, until the program is closed after play frame `last`.
+    // The script's mouse, until the program is closed after play frame `last`.
     static Hand closingAfter(size_t last) {
-        auto bot = std::make_shared<BotPlayer>();
         auto closed = std::make_shared<bool>(false);
-        return [bot, closed, last] {
+        return [closed, last] {
             if (!*closed && playTrace.calls() == last + 1) {
                 *closed = true;
                 platform::system().postQuit(0);
             }
-            return bot->step();
+            return std::nullopt;
         };
     }
     // Clicks on through the screens to the resumed game, past its two
@@ -58,7 +57,7 @@ protected:
     // to `to`; then the program is closed.
     static Hand feeding(const Lines& trace, size_t from, size_t to) {
         auto polls = std::make_shared<int>(0);
-        return [&trace, from, to, polls]() -> MouseState {
+        return [&trace, from, to, polls]() -> std::optional<MouseState> {
             uint64_t frame = playTrace.calls();
             if (frame < kOpeningFrames) return MouseState{320, 240, ++*polls % 10 == 0 ? 0x80 : 0, 0};
             size_t next = from + frame - kOpeningFrames;

@@ -3,21 +3,22 @@
 #include <fstream>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "app/startup.h"
-#include "bot_player.h"
 #include "game/play_trace.h"
 #include "game_fixture.h"
 #include "support/headless_fixture.h"
+#include "support/players.h"
 #include "trace_lines.h"
 
 namespace vantor::test {
 
-// What the player's hand does at one mouse poll.
-using Hand = std::function<MouseState()>;
+// What the player's hand does at one mouse poll: where it puts the mouse,
+// or nothing to leave the mouse to the script.
+using Hand = std::function<std::optional<MouseState>()>;
 
-// The headless mouse replaced by a hand (none: the script's mouse); the
-// keyboard stays the script's.
+// The headless mouse replaced by a hand; the keyboard stays the script's.
 class HandInput final : public platform::Input {
 public:
     HandInput(platform::Input& inner, Hand hand) : inner_(inner), hand_(std::move(hand)) {}
@@ -27,14 +28,14 @@ public:
     platform::DeviceResult keyboardState(uint8_t keys[256]) override { return inner_.keyboardState(keys); }
     platform::DeviceResult mouseState(platform::MouseReading& reading) override {
         platform::DeviceResult result = inner_.mouseState(reading);
-        if (!hand_) return result;
-        MouseState hand = hand_();
+        std::optional<MouseState> hand = hand_ ? hand_() : std::nullopt;
+        if (!hand) return result;
         reading = platform::MouseReading{};
         reading.absolute = true;
-        reading.x = hand.x;
-        reading.y = hand.y;
-        reading.buttons[0] = hand.left ? 0x80 : 0;
-        reading.buttons[1] = hand.right ? 0x80 : 0;
+        reading.x = hand->x;
+        reading.y = hand->y;
+        reading.buttons[0] = hand->left ? 0x80 : 0;
+        reading.buttons[1] = hand->right ? 0x80 : 0;
         return result;
     }
     platform::DeviceResult acquireKeyboard() override { return inner_.acquireKeyboard(); }
@@ -63,24 +64,16 @@ private:
     HandInput input_;
 };
 
-// A hand that plays as the bot decides.
-inline Hand botHand() {
-    auto bot = std::make_shared<BotPlayer>();
-    return [bot] { return bot->step(); };
-}
-
 // The whole program run headless in a folder of its own, with the game's
-// files and a keyboard script that ends every name entry.
+// files, played by the clicker's script.
 class WholeRunTest : public GameTest {
 protected:
     static constexpr int kFrames = 9000;
+    // The clicker's seed: its first game scores, even against a table of zeros.
+    static constexpr uint32_t kSeed = 5;
 
     void SetUp() override {
-        {
-            // Keys are not recorded: the name entry's Enter comes from the keyboard.
-            std::ofstream script("keys.txt");
-            for (int frame = 100; frame < kFrames; frame += 150) script << frame << " char 13\n";
-        }
+        play();
         GameTest::SetUp();
         ASSERT_TRUE(testing::copyFromBuild("DATA30.RES"));
         ASSERT_TRUE(testing::copyFromBuild("kelvo.res"));
@@ -90,7 +83,11 @@ protected:
         GameTest::TearDown();
     }
 
-    // Runs the program with the hand given; the trace it leaves.
+    // How the clicker plays the runs to come.
+    static void play(const testing::ClickerPlay& how = {.seed = kSeed}) {
+        std::ofstream("player.txt") << testing::clickerScript(kFrames, how);
+    }
+    // Runs the program with the hand given (none: the script plays); the trace it leaves.
     std::vector<std::string> run(Hand hand, const std::string& commandLine, const std::string& traceName) {
         platform::install(std::make_unique<HandBackend>(std::move(hand)));
         resetGameState();
@@ -110,7 +107,7 @@ protected:
     testing::ScopedTempDir dir;
     testing::ScopedEnv home{"VANTOR_HOME", ""};  // HIGH30 and GAME30 in this folder
     testing::ScopedEnv frames{"VANTOR_FRAMES", std::to_string(kFrames).c_str()};
-    testing::ScopedEnv input{"VANTOR_INPUT", "keys.txt"};
+    testing::ScopedEnv input{"VANTOR_INPUT", "player.txt"};
 };
 
 }  // namespace vantor::test

@@ -94,4 +94,5 @@ function gameOver(frame) { return frame.phase === PHASE.idle && frame.pieces > C
 
 const FIELDS = FACTS.traceFields;
 
-module.exports = { cellAnchors, parseTrace, gameOver, groupCells, removableCell, swapPair, PHASE, RESTING, CELLS, FIELDS };
+module.exports = { NATIVE_PROGRAM: PROGRAM, cellAnchors, parseTrace, gameOver, groupCells, removableCell, swapPair, PHASE,
+  RESTING, CELLS, FIELDS };
