@@ -37,6 +37,11 @@ async function startBrowser(folder) {
     browser,
     url: site.url,
     served: site.served,
+    // A browser context of its own, as a new incognito window: no storage,
+    // service worker or earlier visit of any site, and all it kept goes
+    // when it closes. Chromium does not call a page in it installable
+    // ("in-incognito"): that takes the default context, the profile's.
+    newContext() { return browser.createBrowserContext(); },
     // Another site serving a folder (by default the same one).
     async anotherSite(other = folder) {
       others.push(await startSite(other));
@@ -50,14 +55,18 @@ async function startBrowser(folder) {
   };
 }
 
-// A tab on the page (of session.url, or of url); it keeps what the page
-// wrote to the console. prepare runs in the page before its own scripts.
-async function openPage(session, query = '', { url = session.url, prepare = null } = {}) {
-  const page = await session.browser.newPage();
+// A tab on the page (of session.url, or of url), in context (by default the
+// browser's default one); it keeps what the page wrote to the console.
+// prepare runs in the page before its own scripts; setUp(page) runs before
+// the page loads (emulation, request interception).
+async function openPage(session, query = '',
+                        { url = session.url, prepare = null, context = session.browser, setUp = null } = {}) {
+  const page = await context.newPage();
   page.consoleLines = [];
   page.on('console', (message) => page.consoleLines.push(message.text()));
   page.on('pageerror', (error) => page.consoleLines.push('page error: ' + error.message));
   if (prepare) await page.evaluateOnNewDocument(prepare);
+  if (setUp) await setUp(page);
   await page.goto(url + query);
   return page;
 }

@@ -4,10 +4,17 @@
 // whole game to the name entry with the on-screen keyboard, the scores kept in
 // IndexedDB across a reload and held against a second tab, storage that
 // fails, message boxes, the end of the program, and the page as an
-// installable site that starts offline. One game runs through the steps in
-// order; a step that fails skips the rest. Screenshots go to
-// FOLDER/screenshots.
-// Usage: node browser_test.js FOLDER (a built build-web)
+// installable site that starts offline.
+// Each test stands alone and runs alone as well: it opens its own pages in
+// a browser context of its own (as a new incognito window: no scores, no
+// kept game, no earlier visit, no service worker), closed with them when
+// the test ends, and helpers take it to what it needs first (atPlay: the
+// play screen; toNameEntry: a whole game played to the name entry;
+// phoneAtPlay: a phone at play). A test that fails, or outlasts TEST_MS,
+// fails alone. Screenshots go to FOLDER/screenshots.
+// Usage: node browser_test.js FOLDER [--test-name-pattern=REGEX]...
+//   FOLDER is a built build-web; the patterns, as node's own option, pick
+//   the tests whose names match, e.g. --test-name-pattern=gamepad.
 'use strict';
 const test = require('node:test');
 const assert = require('node:assert');
@@ -19,7 +26,28 @@ const { cellAnchors, parseTrace, gameOver, groupCells, removableCell, swapPair, 
 const { KnownDevices } = require('puppeteer-core');
 const b = require('./browser.js');
 
-const folder = path.resolve(process.argv[2] || 'build-web');
+// Node reads --test-name-pattern only before the script's name; after it,
+// this script does.
+const patterns = [];
+const positional = [];
+for (let i = 2; i < process.argv.length; i++) {
+  const arg = process.argv[i];
+  const option = /^--test-name-pattern(?:=(.*))?$/s.exec(arg);
+  if (option) {
+    const text = option[1] ?? process.argv[++i];
+    const slashed = /^\/(.*)\/([a-z]*)$/s.exec(text);
+    patterns.push(slashed ? new RegExp(slashed[1], slashed[2]) : new RegExp(text));
+  } else if (arg.startsWith('--')) {
+    console.error(`browser_test.js: unknown option ${arg}\n` +
+                  'Usage: node browser_test.js FOLDER [--test-name-pattern=REGEX]...');
+    process.exit(2);
+  } else {
+    positional.push(arg);
+  }
+}
+const chosen = (name) => !patterns.length || patterns.some((pattern) => pattern.test(name));
+
+const folder = path.resolve(positional[0] || 'build-web');
 const built = JSON.parse(fs.readFileSync(path.join(folder, 'site.json')));
 const shots = path.join(folder, 'screenshots');
 const anchors = cellAnchors();
@@ -28,35 +56,40 @@ const HIGH30 = '/home/web_user/.local/share/vantor/HIGH30';
 // Russian layout: "WeAnnBobЖ" in Windows-1251.
 const NAME = Buffer.concat([Buffer.from('WeAnnBob'), Buffer.from([0xc6])]);
 const STORAGE_LOST = 'Scores and the game in play will not be kept after this page closes';
-let session, first, second;
-let failed = false;
+const TEST_MS = 180000;   // a test's time, its setup included
+let session;
 
-const STEP_MS = 180000;
+test.before(async () => { session = await b.startBrowser(folder); });
+test.after(async () => { if (session) await session.close(); });
 
-function step(name, fn) {
-  test(name, async (t) => {
-    if (failed) return t.skip('an earlier step failed');
-    let timer;
-    const late = new Promise((_, reject) => {
-      timer = setTimeout(() => reject(new Error(`no end after ${STEP_MS} ms`)), STEP_MS);
-    });
-    try {
-      await Promise.race([fn(t), late]);
-    } catch (error) {
-      failed = true;
-      throw error;
-    } finally {
-      clearTimeout(timer);
-    }
+// A test with a browser context of its own, closed with every page in it
+// when the test ends, passed, failed or out of time.
+function browserTest(name, fn) {
+  const skip = chosen(name) ? false : 'test name does not match pattern';
+  test(name, { timeout: TEST_MS, skip }, async (t) => {
+    const context = await session.newContext();
+    t.after(() => context.close().catch(() => {}));
+    await fn(t, context);
   });
 }
 
-async function trace(page) {
-  const bytes = await b.readFile(page, '/play.trace');
-  return bytes ? parseTrace(bytes.toString()) : [];
+// The play-frame trace's lines as text, read in the page: all of them, or
+// the last alone (the page sends less).
+function traceText(page, lastOnly = false) {
+  return page.evaluate((file, lastOnly) => {
+    let text;
+    try {
+      text = window.vantor.FS.readFile(file, { encoding: 'utf8' }).trimEnd();
+    } catch (e) {
+      return '';
+    }
+    return lastOnly ? text.slice(text.lastIndexOf('\n') + 1) : text;
+  }, '/play.trace', lastOnly);
 }
 
-async function lastFrame(page) { return (await trace(page)).at(-1); }
+async function trace(page) { return parseTrace(await traceText(page)); }
+
+async function lastFrame(page) { return parseTrace(await traceText(page, true)).at(-1); }
 
 // A screenshot of the whole page, kept, and its picture part decoded.
 async function screenshot(page, name) {
@@ -97,12 +130,37 @@ async function idleBoard(page) {
   }
 }
 
+// A new page of the context, with the play-frame trace, started and
+// clicked on to the play screen, its board at rest.
+async function atPlay(context, { prepare = null } = {}) {
+  const page = await b.openPage(session, '?--trace=/play.trace&cmd=Q', { context, prepare });
+  await b.startGame(page);
+  await reachPlay(page);
+  await idleBoard(page);
+  return page;
+}
+
 async function swap(page, frame, makeGroup = true) {
   const [one, other] = swapPair(frame, makeGroup);
   await b.clickPicture(page, ...anchors[one]);
   await b.waitFrames(page, 3);
   await b.clickPicture(page, ...anchors[other]);
   return [one, other];
+}
+
+// The keypad's + held: the game runs faster, and the rest of a game goes quickly.
+async function faster(page) {
+  await page.keyboard.down('NumpadAdd');
+  await b.waitFrames(page, 40);
+  await page.keyboard.up('NumpadAdd');
+}
+
+// Swaps that make no group until the board is full: the game's end.
+async function playToEnd(page) {
+  for (let frame = await idleBoard(page); !gameOver(frame); frame = await idleBoard(page)) {
+    await swap(page, frame, false);
+    await b.waitFrames(page, 6);
+  }
 }
 
 // The page's own DevTools session, for input puppeteer does not offer.
@@ -126,6 +184,11 @@ async function touchTap(page, points) {
   await send('touchEnd', []);
 }
 
+// The desktop page takes touches as a touch screen's too.
+async function emulateTouch(page) {
+  await (await cdp(page)).send('Emulation.setTouchEmulationEnabled', { enabled: true, maxTouchPoints: 2 });
+}
+
 // A part of the picture as the page shows it (the canvas is drawn elsewhere).
 async function picturePixels(page, x, y, w, h) {
   const rect = await canvasRect(page);
@@ -138,12 +201,31 @@ function heldLocks(page) {
   return page.evaluate(async () => (await navigator.locks.query()).held.map((l) => l.name));
 }
 
+async function holdsScores(page) { return (await heldLocks(page)).some((name) => name.endsWith('HIGH30')); }
+
 // Past the game-over picture, until the table after the game holds the scores.
 async function pastGameOver(page) {
-  while (!(await heldLocks(page)).some((name) => name.endsWith('HIGH30'))) {
+  while (!(await holdsScores(page))) {
     await b.clickPicture(page, 320, 240);
     await b.waitFrames(page, 5);
   }
+}
+
+// Where nothing moves on the play screen; the arrow is 15 x 21 pixels.
+const STILL = [600, 400];
+
+// A new page of the context on a touch screen, touched once (where nothing
+// is) so the name entry offers the on-screen keyboard; a whole game played
+// fast, past its game-over picture to the name entry.
+async function toNameEntry(context, options) {
+  const page = await atPlay(context, options);
+  await emulateTouch(page);
+  await touchTap(page, [await b.pagePoint(page, ...STILL)]);
+  await faster(page);
+  await playToEnd(page);
+  await pastGameOver(page);
+  await b.waitFor(page, () => !document.getElementById('keyboard').hidden);   // the name entry
+  return page;
 }
 
 async function waitConsole(page, text) {
@@ -153,9 +235,6 @@ async function waitConsole(page, text) {
     await b.sleep(50);
   }
 }
-
-test.before(async () => { session = await b.startBrowser(folder); });
-test.after(async () => { if (session) await session.close(); });
 
 // The page's controls as assistive technology reads them.
 async function accessible(page, role) {
@@ -175,47 +254,48 @@ function spyOnPersist() {
   navigator.storage.persist = () => { window.persistAsked++; return persist(); };
 }
 
-step('the page loads its data behind a bar, offers a focused start button and Enter starts', async (t) => {
-  first = await b.openPage(session, '?--trace=/play.trace&cmd=Q', { prepare: spyOnPersist });
-  await first.waitForSelector('#cover:not([hidden])', { timeout: 60000 });
-  await screenshot(first, 'cover');
-  assert.strictEqual(await first.evaluate(() => document.activeElement.id), 'start');
-  assert.deepStrictEqual(await accessible(first, 'button').then((names) => names.filter((n) => /start/.test(n))),
+browserTest('the page loads its data behind a bar, offers a focused start button and Enter starts', async (t, context) => {
+  const page = await b.openPage(session, '?cmd=Q', { context });
+  await page.waitForSelector('#cover:not([hidden])', { timeout: 60000 });
+  await screenshot(page, 'cover');
+  assert.strictEqual(await page.evaluate(() => document.activeElement.id), 'start');
+  assert.deepStrictEqual(await accessible(page, 'button').then((names) => names.filter((n) => /start/.test(n))),
                          ['Click to start']);
-  await first.keyboard.press('Enter');
-  await b.waitFor(first, () => window.vantor && window.vantor.stats && window.vantor.stats.presents > 0);
+  await page.keyboard.press('Enter');
+  await b.waitFor(page, () => window.vantor && window.vantor.stats && window.vantor.stats.presents > 0);
   // The picture shows, and is named, once the program places it.
-  assert.deepStrictEqual(await accessible(first, 'application'), ['Vantor: the wheel of pieces']);
-  assert.strictEqual(await first.evaluate(() => document.activeElement.id), 'screen');
-  assert.strictEqual(await first.title(), 'Vantor');
-  assert.strictEqual(await first.$eval('#progress div', (bar) => bar.style.width), '100%');
-  const icon = await first.evaluate(async () => {
+  assert.deepStrictEqual(await accessible(page, 'application'), ['Vantor: the wheel of pieces']);
+  assert.strictEqual(await page.evaluate(() => document.activeElement.id), 'screen');
+  assert.strictEqual(await page.title(), 'Vantor');
+  assert.strictEqual(await page.$eval('#progress div', (bar) => bar.style.width), '100%');
+  const icon = await page.evaluate(async () => {
     const response = await fetch(document.querySelector('link[rel=icon]').href);
     return [response.status, Array.from(new Uint8Array(await response.arrayBuffer()).slice(1, 4))];
   });
   assert.deepStrictEqual(icon, [200, [0x50, 0x4e, 0x47]]);   // "PNG"
-  t.diagnostic(JSON.stringify(await first.evaluate(() => ({
+  t.diagnostic(JSON.stringify(await page.evaluate(() => ({
     ready: window.vantorTimings.ready, firstFrame: window.vantor.stats.firstFrame }))));
 });
 
-step('the picture fills the page, sharp, on black', async () => {
-  const rect = await canvasRect(first);
+browserTest('the picture fills the page, sharp, on black', async (t, context) => {
+  const page = await b.openPage(session, '?cmd=Q', { context });
+  await b.startGame(page);
+  const rect = await canvasRect(page);
   assert.deepStrictEqual([rect.left, rect.top, rect.width, rect.height], [0, 12, 1300, 975]);
-  assert.deepStrictEqual(await first.$eval('#screen', (c) => getComputedStyle(c).imageRendering), 'auto');
-  assert.deepStrictEqual(await first.evaluate(() => [window.vantor.page.painter.width, window.vantor.page.painter.height]),
+  assert.deepStrictEqual(await page.$eval('#screen', (c) => getComputedStyle(c).imageRendering), 'auto');
+  assert.deepStrictEqual(await page.evaluate(() => [window.vantor.page.painter.width, window.vantor.page.painter.height]),
                          [1920, 1440]);
-  await b.waitFrames(first, 30);   // the title has faded in
-  const png = await screenshot(first, 'title');
+  await b.waitFrames(page, 30);   // the title has faded in
+  const png = await screenshot(page, 'title');
   assert.deepStrictEqual([png.width, png.height], [b.VIEWPORT.width, b.VIEWPORT.height]);
   assert.ok(pictureColours(png, rect) >= 64, 'the title shows few colours');
   assert.deepStrictEqual([...png.pixels.subarray(0, 3)], [0, 0, 0]);
 });
 
-step('clicks lead through the title and the table to the play screen', async () => {
-  await reachPlay(first);
-  await idleBoard(first);
-  const png = await screenshot(first, 'play');
-  assert.ok(pictureColours(png, await canvasRect(first)) >= 64, 'the play screen shows few colours');
+browserTest('clicks lead through the title and the table to the play screen', async (t, context) => {
+  const page = await atPlay(context);
+  const png = await screenshot(page, 'play');
+  assert.ok(pictureColours(png, await canvasRect(page)) >= 64, 'the play screen shows few colours');
 });
 
 // Where the picture must be, in device pixels: the largest 4:3 rectangle
@@ -295,16 +375,18 @@ async function selectAndLetGo(page) {
   }
 }
 
-step('the picture fills a browser window, on a denser screen too, and a phone either way round; turned, it refits at once', async (t) => {
+browserTest('the picture fills a browser window, on a denser screen too, and a phone either way round; ' +
+            'turned, it refits at once', async (t, context) => {
+  const page = await atPlay(context);
   const viewports = [['browser-1920x947', { width: 1920, height: 947, deviceScaleFactor: 1 }],
                      ['browser-1920x947-2x', { width: 1920, height: 947, deviceScaleFactor: 2 }],
                      ['phone-landscape-844x390', { width: 844, height: 390, deviceScaleFactor: 3 }],
                      ['phone-portrait-390x844', { width: 390, height: 844, deviceScaleFactor: 3 }]];
   for (const [name, viewport] of viewports) {
-    const presents = await first.evaluate(() => window.vantor.stats.presents);
-    await first.setViewport(viewport);
+    const presents = await page.evaluate(() => window.vantor.stats.presents);
+    await page.setViewport(viewport);
     const picture = expectedPicture(viewport);
-    const placed = await first.evaluate((ratio) => new Promise((resolve) => requestAnimationFrame(() => {
+    const placed = await page.evaluate((ratio) => new Promise((resolve) => requestAnimationFrame(() => {
       const r = document.getElementById('screen').getBoundingClientRect();
       const hint = document.getElementById('turn');
       resolve({ x: r.left * ratio, y: r.top * ratio, w: r.width * ratio, h: r.height * ratio,
@@ -316,91 +398,91 @@ step('the picture fills a browser window, on a denser screen too, and a phone ei
                            [picture.x, picture.y, picture.w, picture.h], name);
     assert.strictEqual(placed.hint === null, viewport.height < viewport.width, `${name}: the hint to turn`);
     if (placed.hint !== null) assert.ok(placed.hint >= picture.y + picture.h - 1, `${name}: the hint over the picture`);
-    await b.waitFrames(first, 3);
-    const png = await screenshot(first, name);
+    await b.waitFrames(page, 3);
+    const png = await screenshot(page, name);
     assert.deepStrictEqual(shownBounds(png, picture, picture.y + picture.h + 4), picture, `${name}: the picture's bounds`);
-    const sharp = await labelSharpness(first, png, picture);
+    const sharp = await labelSharpness(page, png, picture);
     t.diagnostic(`${name}: the label's pixels ${JSON.stringify(sharp)}`);
     assert.ok(sharp.inside > 500 && sharp.blurred === 0 && sharp.blended > 0, `${name}: ${JSON.stringify(sharp)}`);
-    await selectAndLetGo(first);
+    await selectAndLetGo(page);
   }
-  await first.setViewport(b.VIEWPORT);
 });
 
-step('two mouse clicks swap two pieces, each press and release within a frame', async () => {
-  const before = await idleBoard(first);
-  const [one] = await swap(first, before);
-  await b.waitFor(first, () => true);
+browserTest('two mouse clicks swap two pieces, each press and release within a frame', async (t, context) => {
+  const page = await atPlay(context);
+  const before = await idleBoard(page);
+  const [one] = await swap(page, before);
+  await b.waitFor(page, () => true);
   for (;;) {
-    const frames = (await trace(first)).filter((f) => f.frame > before.frame);
+    const frames = (await trace(page)).filter((f) => f.frame > before.frame);
     if (frames.some((f) => f.phase === PHASE.swapping)) {
       assert.ok(frames.some((f) => f.left && f.x === anchors[one][0] && f.y === anchors[one][1]),
                 'the click did not land on the piece');
       break;
     }
-    await b.waitFrames(first, 2);
+    await b.waitFrames(page, 2);
   }
 });
 
-step('a touch tap selects a piece and a long press is the right button', async () => {
-  const frame = await idleBoard(first);
+browserTest('a touch tap selects a piece and a long press is the right button', async (t, context) => {
+  const page = await atPlay(context);
+  const frame = await idleBoard(page);
   const [cell] = swapPair(frame);
-  const at = await b.pagePoint(first, ...anchors[cell]);
-  const protocol = await cdp(first);
-  await protocol.send('Emulation.setTouchEmulationEnabled', { enabled: true, maxTouchPoints: 2 });
+  const at = await b.pagePoint(page, ...anchors[cell]);
+  const protocol = await cdp(page);
+  await emulateTouch(page);
   const touch = (type) => protocol.send('Input.dispatchTouchEvent',
     { type, touchPoints: type === 'touchEnd' ? [] : [{ x: at.x, y: at.y, id: 1 }] });
   await touch('touchStart');
   await touch('touchEnd');
-  await b.waitFor(first, () => true);
-  while ((await lastFrame(first)).selected !== cell) await b.waitFrames(first, 1);
-  const pressed = (await lastFrame(first)).frame;
+  await b.waitFor(page, () => true);
+  while ((await lastFrame(page)).selected !== cell) await b.waitFrames(page, 1);
+  const pressed = (await lastFrame(page)).frame;
   await touch('touchStart');
   await b.sleep(700);
   await touch('touchEnd');
-  await b.waitFrames(first, 3);
-  const frames = (await trace(first)).filter((f) => f.frame > pressed);
+  await b.waitFrames(page, 3);
+  const frames = (await trace(page)).filter((f) => f.frame > pressed);
   assert.ok(frames.some((f) => f.right && f.x === anchors[cell][0] && f.y === anchors[cell][1]),
             'no right button from the long press');
 });
 
-// Where nothing moves on the play screen; the arrow is 15 x 21 pixels.
-const STILL = [600, 400];
-async function arrowPlace() {
-  await b.waitFrames(first, 3);
-  return picturePixels(first, ...STILL, 15, 21);
+// The arrow's place, STILL, as the page shows it.
+async function arrowPlace(page) {
+  await b.waitFrames(page, 3);
+  return picturePixels(page, ...STILL, 15, 21);
 }
 
-step('after a touch the game draws no arrow until the mouse moves', async () => {
-  await idleBoard(first);
-  const at = await b.pagePoint(first, ...STILL);
-  await touchTap(first, [at]);
-  const touched = await arrowPlace();
-  await first.mouse.move(at.x, at.y);
-  const arrow = await arrowPlace();
-  await first.mouse.move(at.x - 100, at.y);
-  const elsewhere = await arrowPlace();
+browserTest('after a touch the game draws no arrow until the mouse moves', async (t, context) => {
+  const page = await atPlay(context);
+  await emulateTouch(page);
+  const at = await b.pagePoint(page, ...STILL);
+  await touchTap(page, [at]);
+  const touched = await arrowPlace(page);
+  await page.mouse.move(at.x, at.y);
+  const arrow = await arrowPlace(page);
+  await page.mouse.move(at.x - 100, at.y);
+  const elsewhere = await arrowPlace(page);
   assert.ok(!arrow.equals(elsewhere), 'the mouse brought no arrow');
   assert.ok(touched.equals(elsewhere), 'an arrow is drawn under the finger');
 });
 
-step('keys reach the game by their place on the keyboard; the browser keeps out', async () => {
-  await first.evaluate(() => {
+browserTest('keys reach the game by their place on the keyboard; the browser keeps out', async (t, context) => {
+  const page = await atPlay(context);
+  await page.evaluate(() => {
     window.keptOut = [];
     addEventListener('keydown', (e) => window.keptOut.push([e.code, e.defaultPrevented]));
   });
-  await first.keyboard.down('NumpadAdd');   // faster: the rest of the game goes quickly
-  await b.waitFrames(first, 40);
-  await first.keyboard.up('NumpadAdd');
-  for (const key of ['Tab', 'Backspace']) await first.keyboard.press(key);
-  const keptOut = await first.evaluate(() => window.keptOut);
+  await faster(page);
+  for (const key of ['Tab', 'Backspace']) await page.keyboard.press(key);
+  const keptOut = await page.evaluate(() => window.keptOut);
   assert.ok(keptOut.every(([, kept]) => kept), JSON.stringify(keptOut));
-  assert.ok((await trace(first)).some((f) => f.keys & 4), 'the keypad + never reached the game');
+  assert.ok((await trace(page)).some((f) => f.keys & 4), 'the keypad + never reached the game');
   for (const wanted of [true, false]) {
-    await first.keyboard.down('Alt');
-    await first.keyboard.press('Enter');
-    await first.keyboard.up('Alt');
-    await b.waitFor(first, (full) => !!document.fullscreenElement === full, wanted);
+    await page.keyboard.down('Alt');
+    await page.keyboard.press('Enter');
+    await page.keyboard.up('Alt');
+    await b.waitFor(page, (full) => !!document.fullscreenElement === full, wanted);
   }
 });
 
@@ -453,104 +535,130 @@ function dpadPath(from, to) {
   return path.concat(Array(Math.abs(rows)).fill(rows > 0 ? PAD.up : PAD.down));
 }
 
-step('a gamepad moves the ring, swaps two pieces and opens the menu', async () => {
-  await stubGamepad(first);
-  const press = (button) => padPress(first, button);
-  const before = await idleBoard(first);
+// At the fastest speed, many presses go quickly.
+browserTest('a gamepad moves the ring, swaps two pieces and opens the menu', async (t, context) => {
+  const page = await atPlay(context);
+  await faster(page);
+  await stubGamepad(page);
+  const press = (button) => padPress(page, button);
+  const before = await idleBoard(page);
   const [one, other] = swapPair(before);
   await press(PAD.right);   // the ring shows on the first cell
   let at = 0;
-  // The touch's tap may have left a piece selected: A on it lets it go first.
+  // A piece left selected (none on a fresh page) is let go first by A on it.
   for (const cell of before.selected >= 0 ? [before.selected, one, other] : [one, other]) {
     for (const button of dpadPath(at, cell)) await press(button);
-    await first.evaluate(() => { window.pad.buttons[0] = { pressed: true, value: 1 }; });
-    await b.waitFrames(first, 3);
-    if (cell === one) await screenshot(first, 'gamepad-ring');
-    await first.evaluate(() => { window.pad.buttons[0] = { pressed: false, value: 0 }; });
+    await page.evaluate(() => { window.pad.buttons[0] = { pressed: true, value: 1 }; });
+    await b.waitFrames(page, 3);
+    if (cell === one) await screenshot(page, 'gamepad-ring');
+    await page.evaluate(() => { window.pad.buttons[0] = { pressed: false, value: 0 }; });
     // Seen let go before A comes again, which it may at once on the same cell.
-    await b.waitFrames(first, 2);
+    await b.waitFrames(page, 2);
     at = cell;
   }
   let frames = [];
   while (!frames.some((f) => f.phase === PHASE.swapping)) {
-    await b.waitFrames(first, 2);
-    frames = (await trace(first)).filter((f) => f.frame > before.frame);
+    await b.waitFrames(page, 2);
+    frames = (await trace(page)).filter((f) => f.frame > before.frame);
   }
   for (const cell of [one, other])
     assert.ok(frames.some((f) => f.left && f.x === anchors[cell][0] && f.y === anchors[cell][1]),
               `A did not press on cell ${cell}`);
-  const idle = await idleBoard(first);
+  const idle = await idleBoard(page);
   await press(PAD.start);
-  await b.waitFrames(first, 45);   // the menu slides in
-  await screenshot(first, 'gamepad-menu');
+  await b.waitFrames(page, 45);   // the menu slides in
+  await screenshot(page, 'gamepad-menu');
   await press(PAD.back);   // as Escape: RESUME
   for (;;) {
-    const after = (await trace(first)).filter((f) => f.frame > idle.frame);
+    const after = (await trace(page)).filter((f) => f.frame > idle.frame);
     if (after.some((f) => f.menu !== null)) {
       assert.ok(after.some((f) => f.keys & 2 && f.menu === 3), 'Start did not open the menu, or Back did not resume');
       break;
     }
-    await b.waitFrames(first, 2);
+    await b.waitFrames(page, 2);
   }
-  await first.evaluate(() => { delete navigator.getGamepads; });
 });
 
 // Swaps that build groups and the right button removing them (the first
-// time by a two-finger tap), three times at most, then swaps that fill the board.
-step('a whole game is played to its end, removing the groups it makes', async (t) => {
+// time by a two-finger tap), three times at most, then swaps that fill the
+// board, on a touch screen, fast.
+browserTest('a whole game is played to its end, removing the groups it makes', async (t, context) => {
+  const page = await atPlay(context);
+  await emulateTouch(page);
+  await faster(page);
   let removals = 0;
   for (;;) {
-    const frame = await idleBoard(first);
+    const frame = await idleBoard(page);
     if (gameOver(frame)) break;
     const group = removals < 3 ? removableCell(frame) : -1;
     if (group < 0) {
-      await swap(first, frame, removals < 3);
+      await swap(page, frame, removals < 3);
     } else {
-      if (removals === 0) await twoFingerTap(first, frame, group);
-      else await b.clickPicture(first, ...anchors[group], 'right');
+      if (removals === 0) await twoFingerTap(page, frame, group);
+      else await b.clickPicture(page, ...anchors[group], 'right');
       let click;
       for (let waited = 0; !click && waited < 30; waited++) {
-        await b.waitFrames(first, 1);
-        click = (await trace(first)).find((f) => f.frame > frame.frame && f.right);
+        await b.waitFrames(page, 1);
+        click = (await trace(page)).find((f) => f.frame > frame.frame && f.right);
       }
       assert.deepStrictEqual(click && [click.x, click.y], anchors[group], 'the removal missed the group');
       // A quick removal may come and go between two looks at the trace.
-      while (!(await trace(first)).some((f) => f.frame > frame.frame && f.phase === PHASE.removing))
-        await b.waitFrames(first, 1);
-      assert.ok(await first.$eval('#keyboard', (button) => button.hidden), 'the keyboard button shows in play');
+      while (!(await trace(page)).some((f) => f.frame > frame.frame && f.phase === PHASE.removing))
+        await b.waitFrames(page, 1);
+      assert.ok(await page.$eval('#keyboard', (button) => button.hidden), 'the keyboard button shows in play');
       removals++;
     }
-    await b.waitFrames(first, 6);
+    await b.waitFrames(page, 6);
   }
-  t.diagnostic(`${removals} removals, score ${(await lastFrame(first)).score}`);
+  t.diagnostic(`${removals} removals, score ${(await lastFrame(page)).score}`);
 });
 
 // An input method composes "B", "Bo", "Bob" (Enter meanwhile is its own)
-// and then commits the word: the game takes "Bob" once.
-step('the name entry takes keys, a tap brings the on-screen keyboard, words count once composed', async () => {
-  await pastGameOver(first);
-  await b.waitFor(first, () => !document.getElementById('keyboard').hidden);   // the name entry
-  await first.keyboard.type('We');
-  await touchTap(first, [await b.pagePoint(first, 320, 420)]);
-  await b.waitFor(first, () => document.activeElement.id === 'typing');
-  const protocol = await cdp(first);
+// and then commits the word: the game takes "Bob" once. Enter ends the
+// entry; the name is stored, the page asks once to keep its storage, and a
+// reload finds the name.
+browserTest('the name entry takes keys, a tap brings the on-screen keyboard, words count once composed; ' +
+            'the scores survive a reload', async (t, context) => {
+  const page = await toNameEntry(context, { prepare: spyOnPersist });
+  await page.keyboard.type('We');
+  await touchTap(page, [await b.pagePoint(page, 320, 420)]);
+  await b.waitFor(page, () => document.activeElement.id === 'typing');
+  const protocol = await cdp(page);
   await protocol.send('Input.insertText', { text: 'Ann' });
   for (const text of ['B', 'Bo', 'Bob']) {
     await protocol.send('Input.imeSetComposition', { text, selectionStart: text.length, selectionEnd: text.length });
-    await b.waitFrames(first, 2);
+    await b.waitFrames(page, 2);
   }
-  await dispatchKey(first, 'rawKeyDown', { key: 'Enter', code: 'Enter', windowsVirtualKeyCode: 13 });
-  await dispatchKey(first, 'keyUp', { key: 'Enter', code: 'Enter', windowsVirtualKeyCode: 13 });
+  await dispatchKey(page, 'rawKeyDown', { key: 'Enter', code: 'Enter', windowsVirtualKeyCode: 13 });
+  await dispatchKey(page, 'keyUp', { key: 'Enter', code: 'Enter', windowsVirtualKeyCode: 13 });
   await protocol.send('Input.insertText', { text: 'Bob' });
-  await dispatchKey(first, 'keyDown', { key: 'Ж', code: 'Semicolon', text: 'Ж' });   // a Russian layout
-  await dispatchKey(first, 'keyUp', { key: 'Ж', code: 'Semicolon' });
-  await b.waitFrames(first, 10);
-  assert.ok((await heldLocks(first)).some((name) => name.endsWith('HIGH30')), 'the name entry has ended');
-  await screenshot(first, 'name-entry');
+  await dispatchKey(page, 'keyDown', { key: 'Ж', code: 'Semicolon', text: 'Ж' });   // a Russian layout
+  await dispatchKey(page, 'keyUp', { key: 'Ж', code: 'Semicolon' });
+  await b.waitFrames(page, 10);
+  assert.ok(await holdsScores(page), 'the name entry has ended');
+  await screenshot(page, 'name-entry');
+
+  await page.keyboard.press('Enter');
+  while (await holdsScores(page)) await b.waitFrames(page, 5);
+  const stored = await b.readFile(page, HIGH30);
+  assert.ok(stored.includes(NAME), 'stored: ' + stored.toString('latin1'));
+  assert.strictEqual(await page.evaluate(() => window.persistAsked), 1);
+
+  await page.reload();
+  await b.startGame(page);
+  assert.ok((await b.readFile(page, HIGH30)).includes(NAME));
 });
 
-step('a second tab finds the scores in use and shows the notice', async () => {
-  second = await b.openPage(session, '?cmd=Q');
+// The first tab at the name entry holds the scores; a second tab finds them
+// in use and says so; the first, out of view, is parked, and back in view
+// goes on; once it lets go, the second reads the scores afresh.
+browserTest('two tabs: the second finds the scores in use, the first out of view is parked, ' +
+            'and once it lets go the second reads the scores afresh', async (t, context) => {
+  const first = await toNameEntry(context);
+  await first.keyboard.type('Tabs');
+  const name = Buffer.from('Tabs');
+
+  const second = await b.openPage(session, '?cmd=Q', { context });
   await second.bringToFront();
   await b.startGame(second);
   await b.waitFrames(second, 20);
@@ -563,52 +671,27 @@ step('a second tab finds the scores in use and shows the notice', async () => {
   await waitConsole(second, HIGH30 + ' is held by another tab');
   await b.waitFrames(second, 10);
   await screenshot(second, 'scores-in-use');
-});
 
-step('a tab out of view is parked, and back in view it goes on', async () => {
+  // A tab out of view is parked, and back in view it goes on.
   const parked = await b.frames(first);
   await b.waitFrames(second, 30);
   assert.deepStrictEqual(await first.evaluate(() => [document.hidden, document.hasFocus()]), [true, false]);
   assert.strictEqual(await b.frames(first), parked);
   await first.bringToFront();
   await b.waitFrames(first, 10);
-});
 
-step('once the first tab lets go, the second reads the scores afresh', async () => {
   await first.keyboard.press('Enter');
-  while ((await heldLocks(first)).some((name) => name.endsWith('HIGH30'))) await b.waitFrames(first, 5);
+  while (await holdsScores(first)) await b.waitFrames(first, 5);
   const stored = await b.readFile(first, HIGH30);
-  assert.ok(stored.includes(NAME), 'stored: ' + stored.toString('latin1'));
-  assert.strictEqual(await first.evaluate(() => window.persistAsked), 1);
+  assert.ok(stored.includes(name), 'stored: ' + stored.toString('latin1'));
   await second.bringToFront();
   for (;;) {
     const stored = await b.readFile(second, HIGH30);
-    if (stored && stored.includes(NAME)) break;
+    if (stored && stored.includes(name)) break;
     await b.waitFrames(second, 5);
   }
   await b.waitFrames(second, 10);
   await screenshot(second, 'scores-read-afresh');
-});
-
-step('the scores survive a reload', async () => {
-  await second.close();
-  await first.bringToFront();
-  await first.reload();
-  await b.startGame(first);
-  assert.ok((await b.readFile(first, HIGH30)).includes(NAME));
-});
-
-let leftAt;
-step('QUIT ends the program; the page says so and offers to play again', async () => {
-  await reachPlay(first);
-  leftAt = await idleBoard(first);
-  await first.keyboard.press('Escape');   // the menu
-  await b.waitFrames(first, 30);
-  await b.clickPicture(first, 317, 294);   // QUIT: the menu stands, so the click counts
-  await first.waitForSelector('#ended:not([hidden])', { timeout: 60000 });
-  await waitConsole(first, 'launch: TIDEWELL.EXE P');
-  await first.click('#again');
-  await b.waitFor(first, () => window.vantor.stats && window.vantor.stats.presents > 0);
 });
 
 // Each start is a new program, with a trace of its own: past the title and
@@ -629,21 +712,36 @@ async function moveAndRest(page) {
   return stood;
 }
 
-step('a game left by QUIT or by a reload goes on where it stood', async () => {
-  await goesOn(first, leftAt, 'after QUIT');
-  const stood = await moveAndRest(first);
-  await first.reload();
-  await b.startGame(first);
-  await goesOn(first, stood, 'after a reload');
-  await screenshot(first, 'resumed-after-reload');
+browserTest('QUIT ends the program; the page says so and offers to play again, and the game goes on where it stood',
+  async (t, context) => {
+    const page = await atPlay(context);
+    const leftAt = await idleBoard(page);
+    await page.keyboard.press('Escape');   // the menu
+    await b.waitFrames(page, 30);
+    await b.clickPicture(page, 317, 294);   // QUIT: the menu stands, so the click counts
+    await page.waitForSelector('#ended:not([hidden])', { timeout: 60000 });
+    await waitConsole(page, 'launch: TIDEWELL.EXE P');
+    await page.click('#again');
+    await b.waitFor(page, () => window.vantor.stats && window.vantor.stats.presents > 0);
+    await goesOn(page, leftAt, 'after QUIT');
+  });
+
+browserTest('a game left by a reload goes on where it stood', async (t, context) => {
+  const page = await atPlay(context);
+  const stood = await moveAndRest(page);
+  await page.reload();
+  await b.startGame(page);
+  await goesOn(page, stood, 'after a reload');
+  await screenshot(page, 'resumed-after-reload');
 });
 
 // After the first visit the page starts without the logo: from the tap on
 // the cover, clicks on the title and the table reach the board left.
-step('a tab closed, or frozen and then discarded, goes on where it stood in the next tab', async (t) => {
+browserTest('a tab closed, or frozen and then discarded, goes on where it stood in the next tab', async (t, context) => {
+  const first = await atPlay(context);
   const closed = await moveAndRest(first);
   await first.close();
-  const reopened = await b.openPage(session, '?--trace=/play.trace');
+  const reopened = await b.openPage(session, '?--trace=/play.trace', { context });
   await reopened.waitForSelector('#cover:not([hidden])', { timeout: 60000 });
   const tapped = Date.now();
   await b.startGame(reopened);
@@ -654,45 +752,40 @@ step('a tab closed, or frozen and then discarded, goes on where it stood in the 
   const frozen = await moveAndRest(reopened);
   await (await cdp(reopened)).send('Page.setWebLifecycleState', { state: 'frozen' });
   await reopened.close({ runBeforeUnload: false });
-  const next = await b.openPage(session, '?--trace=/play.trace');
+  const next = await b.openPage(session, '?--trace=/play.trace', { context });
   await b.startGame(next);
   await goesOn(next, frozen, 'after the tab was frozen and discarded');
-  await next.close();
 });
 
-step('?--scaling=whole keeps whole factors, pixelated', async () => {
-  const page = await b.openPage(session, '?--scaling=whole&cmd=Q');
+browserTest('?--scaling=whole keeps whole factors, pixelated', async (t, context) => {
+  const page = await b.openPage(session, '?--scaling=whole&cmd=Q', { context });
   await b.startGame(page);
   const rect = await canvasRect(page);
   assert.deepStrictEqual([rect.left, rect.top, rect.width, rect.height], [10, 20, 1280, 960]);
   assert.strictEqual(await page.$eval('#screen', (c) => getComputedStyle(c).imageRendering), 'pixelated');
-  await page.close();
 });
 
-step('without an audio worklet the mix plays through a script processor', async () => {
-  const page = await session.browser.newPage();
-  await page.evaluateOnNewDocument(() => {
+browserTest('without an audio worklet the mix plays through a script processor', async (t, context) => {
+  const page = await b.openPage(session, '?cmd=Q', { context, prepare: () => {
     Object.defineProperty(BaseAudioContext.prototype, 'audioWorklet', { get: () => undefined });
-  });
-  await page.goto(session.url + '?cmd=Q');
+  } });
   await b.startGame(page);
   await b.waitFrames(page, 20);
   assert.deepStrictEqual(await page.evaluate(() => {
     const sound = window.vantor.page.sound;
     return [sound.worklet, sound.written > 0];
   }), [false, true]);
-  await page.close();
 });
 
-step('a message box shows on the page, modal, named by its caption; then the focus goes on', async () => {
-  const page = await session.browser.newPage();
-  await page.setBypassServiceWorker(true);   // what the page fetches passes here
-  await page.setRequestInterception(true);
-  page.on('request', (request) => {
-    if (!request.url().endsWith('DATA30.RES')) return request.continue();
-    request.respond({ status: 200, body: Buffer.alloc(1000, 7) });
-  });
-  await page.goto(session.url);
+browserTest('a message box shows on the page, modal, named by its caption; then the focus goes on', async (t, context) => {
+  const page = await b.openPage(session, '', { context, setUp: async (page) => {
+    await page.setBypassServiceWorker(true);   // what the page fetches passes here
+    await page.setRequestInterception(true);
+    page.on('request', (request) => {
+      if (!request.url().endsWith('DATA30.RES')) return request.continue();
+      request.respond({ status: 200, body: Buffer.alloc(1000, 7) });
+    });
+  } });
   await page.waitForSelector('#cover:not([hidden])');
   await page.click('#cover');
   await page.waitForSelector('#message[open]');
@@ -705,44 +798,41 @@ step('a message box shows on the page, modal, named by its caption; then the foc
   await page.click('#message button');
   await page.waitForSelector('#ended:not([hidden])');
   assert.strictEqual(await page.evaluate(() => document.activeElement.id), 'again');
-  await page.close();
 });
 
 // Without IndexedDB, with one that throws at the look or fails to open:
 // the game plays, its files live in memory, and the page says once that
 // the scores go when it closes.
-step('storage that cannot be used: the game plays and the page says scores will not be kept', async () => {
-  const breakages = {
-    removed: () => Object.defineProperty(window, 'indexedDB', { value: undefined }),
-    throwing: () => Object.defineProperty(window, 'indexedDB', {
-      get() { throw new DOMException('The operation is insecure.', 'SecurityError'); } }),
-    'failing to open': () => {
-      IDBFactory.prototype.open = function () {
-        const request = {};
-        setTimeout(() => request.onerror({ preventDefault() {} }), 10);
-        return request;
-      };
-    },
-  };
-  for (const [name, prepare] of Object.entries(breakages)) {
-    const page = await b.openPage(session, '?cmd=Q', { prepare });
-    await b.startGame(page);
-    await page.keyboard.press('Escape');   // past the title to the table, which makes an empty HIGH30
-    await b.waitFor(page, (file) => { try { return !!window.vantor.FS.stat(file); } catch (e) { return false; } }, HIGH30);
-    const notice = await page.$eval('#notice', (n) => [n.hidden, n.textContent]);
-    assert.ok(!notice[0] && notice[1].startsWith(STORAGE_LOST), `${name}: ${notice}`);
-    await screenshot(page, 'storage-' + name.replace(/ /g, '-'));
-    await b.waitFrames(page, 20);
-    assert.strictEqual(await page.$('#message[open]'), null, name);
-    assert.deepStrictEqual(page.consoleLines.filter((line) => line.startsWith('page error')), [], name);
-    await page.close();
-  }
-});
+const BREAKAGES = {
+  removed: () => Object.defineProperty(window, 'indexedDB', { value: undefined }),
+  throwing: () => Object.defineProperty(window, 'indexedDB', {
+    get() { throw new DOMException('The operation is insecure.', 'SecurityError'); } }),
+  'failing to open': () => {
+    IDBFactory.prototype.open = function () {
+      const request = {};
+      setTimeout(() => request.onerror({ preventDefault() {} }), 10);
+      return request;
+    };
+  },
+};
+for (const [name, prepare] of Object.entries(BREAKAGES)) {
+  browserTest(`storage that cannot be used (${name}): the game plays and the page says scores will not be kept`,
+    async (t, context) => {
+      const page = await b.openPage(session, '?cmd=Q', { context, prepare });
+      await b.startGame(page);
+      await page.keyboard.press('Escape');   // past the title to the table, which makes an empty HIGH30
+      await b.waitFor(page, (file) => { try { return !!window.vantor.FS.stat(file); } catch (e) { return false; } }, HIGH30);
+      const notice = await page.$eval('#notice', (n) => [n.hidden, n.textContent]);
+      assert.ok(!notice[0] && notice[1].startsWith(STORAGE_LOST), `${name}: ${notice}`);
+      await screenshot(page, 'storage-' + name.replace(/ /g, '-'));
+      await b.waitFrames(page, 20);
+      assert.strictEqual(await page.$('#message[open]'), null, name);
+      assert.deepStrictEqual(page.consoleLines.filter((line) => line.startsWith('page error')), [], name);
+    });
+}
 
-step('on a touch screen the cover says Tap and leaves out keyboard hints', async () => {
-  const page = await session.browser.newPage();
-  await page.emulate(KnownDevices['Pixel 5 landscape']);
-  await page.goto(session.url);
+browserTest('on a touch screen the cover says Tap and leaves out keyboard hints', async (t, context) => {
+  const page = await b.openPage(session, '', { context, setUp: (page) => page.emulate(KnownDevices['Pixel 5 landscape']) });
   await page.waitForSelector('#cover:not([hidden])');
   const words = await page.$eval('#cover', (cover) => cover.innerText.replace(/\s+/g, ' ').trim());
   assert.strictEqual(words, 'VANTOR Tap to start Sound starts with your tap. Full screen: the button at the top right. ' +
@@ -751,20 +841,24 @@ step('on a touch screen the cover says Tap and leaves out keyboard hints', async
     'the shoulder buttons the speed; for a name Up and Down turn a letter, A takes it, Start ends it. ' +
     'A long press or a two-finger tap removes a group; a drag on the gauge at the top right sets the speed. ' +
     `Vantor ${built.version}, free software under the MIT licence`);
-  await page.close();
 });
 
 // Fresh, on a copy of the build: the first visit's bytes on the wire, the
 // page installable, the next load fetching nothing but the service worker
 // (the version check), a start with the network off, and a new build that
-// waits for the next load while a game runs on the old one.
-step('one visit makes the page installable and startable offline; repeat visits fetch only the version check',
+// waits for the next load while a game runs on the old one. Chromium calls
+// no page of an incognito-like context installable, so this test's pages
+// are the default context's, on a site (an origin) of their own.
+browserTest('one visit makes the page installable and startable offline; repeat visits fetch only the version check',
   async (t) => {
     const copy = fs.mkdtempSync(path.join(os.tmpdir(), 'vantor-site-'));
     t.after(() => fs.rmSync(copy, { recursive: true, force: true }));
     fs.cpSync(folder, copy, { recursive: true, filter: (file) => !file.startsWith(shots) });
     const site = await session.anotherSite(copy);
+    const pages = [];
+    t.after(() => Promise.all(pages.map((p) => p.close().catch(() => {}))));
     const page = await b.openPage(session, '?cmd=Q', { url: site.url });
+    pages.push(page);
     await b.startGame(page);
     await page.evaluate(() => navigator.serviceWorker.ready);
     const installable = await (await cdp(page)).send('Page.getInstallabilityErrors');
@@ -794,6 +888,7 @@ step('one visit makes the page installable and startable offline; repeat visits 
     for (const suffix of ['.br', '.gz']) fs.rmSync(keeper + suffix);
     await page.evaluate(() => { window.sameGame = true; });
     const later = await b.openPage(session, '?cmd=Q', { url: site.url });
+    pages.push(later);
     await b.waitFor(later, async () => !!(await navigator.serviceWorker.getRegistration()).waiting);
     let loads = 0;
     later.on('load', () => loads++);
@@ -804,25 +899,15 @@ step('one visit makes the page installable and startable offline; repeat visits 
     await page.bringToFront();
     await b.waitFrames(page, 10);
     assert.strictEqual(await page.evaluate(() => window.sameGame), true);
-    await Promise.all([page.close(), later.close()]);
   });
 
-// A game on a site of its own (its own storage), played fast to the name
-// entry; the browser then refuses every write. The name stays in the table
-// in memory, also when the table reads the file again, and the game says
-// that the score could not be stored.
-step('a score that cannot be stored stays in the table, and the game says so', async () => {
-  const site = await session.anotherSite();
-  const page = await b.openPage(session, '?--trace=/play.trace&cmd=Q', { url: site.url });
-  await b.startGame(page);
-  await reachPlay(page);
-  await page.keyboard.down('NumpadAdd');
-  await b.waitFrames(page, 40);
-  await page.keyboard.up('NumpadAdd');
-  for (let frame = await idleBoard(page); !gameOver(frame); frame = await idleBoard(page)) {
-    await swap(page, frame, false);
-    await b.waitFrames(page, 6);
-  }
+// A game played fast to the name entry; the browser then refuses every
+// write. The name stays in the table in memory, also when the table reads
+// the file again, and the game says that the score could not be stored.
+browserTest('a score that cannot be stored stays in the table, and the game says so', async (t, context) => {
+  const page = await atPlay(context);
+  await faster(page);
+  await playToEnd(page);
   await pastGameOver(page);
   // The browser's storage is full from now on. (Chromium's quota override
   // let these writes through once the game in play was kept as well.)
@@ -841,36 +926,54 @@ step('a score that cannot be stored stays in the table, and the game says so', a
   const kept = await b.readFile(page, HIGH30);
   assert.ok(kept && kept.includes(Buffer.from('Kept\0')), 'in memory: ' + (kept && kept.toString('latin1')));
   assert.deepStrictEqual(page.consoleLines.filter((line) => line.startsWith('page error')), []);
-  await page.close();
 });
 
 // A phone held upright, played with a finger: the game started by a tap
 // speaks of tapping, a tap a little off a piece picks it, the menu takes a
-// tap as soon as it stands, a drag along the gauge sets the speed; then a
-// gamepad names the score.
-let phone;
+// tap as soon as it stands, a drag along the gauge sets the speed, and a
+// gamepad names the score after a game played to its end.
 const PHONE = { width: 390, height: 844, deviceScaleFactor: 3, isMobile: true, hasTouch: true };
 
-step('on a phone held upright the game started by a tap says tap', async () => {
-  const site = await session.anotherSite();
-  phone = await session.browser.newPage();
-  phone.consoleLines = [];
-  phone.on('console', (message) => phone.consoleLines.push(message.text()));
-  await phone.emulate({ viewport: PHONE, userAgent: await session.browser.userAgent() });
-  await phone.goto(site.url + '?--trace=/play.trace&cmd=Q');
+// A new page of the context on a phone held upright, at the cover.
+async function phoneCover(context) {
+  const userAgent = await session.browser.userAgent();
+  const phone = await b.openPage(session, '?--trace=/play.trace&cmd=Q',
+    { context, setUp: (page) => page.emulate({ viewport: PHONE, userAgent }) });
   await phone.waitForSelector('#cover:not([hidden])', { timeout: 60000 });
+  return phone;
+}
+
+// A tap on the cover's start button, until the first picture.
+async function tapToStart(phone) {
   const start = await phone.$eval('#start', (button) => button.getBoundingClientRect().toJSON());
   await touchTap(phone, [{ x: start.x + start.width / 2, y: start.y + start.height / 2 }]);
   await b.waitFor(phone, () => window.vantor && window.vantor.stats && window.vantor.stats.presents > 0);
-  assert.strictEqual(await phone.evaluate(() => window.vantor.page.startedBy), 1);
-  assert.strictEqual(await phone.$eval('#turn', (line) => line.textContent), 'Turn the screen sideways for a larger picture.');
-  await b.waitFrames(phone, 30);
-  await screenshot(phone, 'phone-title-tap');
+}
+
+// Taps on past the title and the table until the board rests.
+async function tapToPlay(phone) {
   while ((await trace(phone)).length < 3) {
     await touchTap(phone, [await b.pagePoint(phone, 600, 20)]);
     await b.waitFrames(phone, 15);
   }
   await idleBoard(phone);
+}
+
+async function phoneAtPlay(context) {
+  const phone = await phoneCover(context);
+  await tapToStart(phone);
+  await tapToPlay(phone);
+  return phone;
+}
+
+browserTest('on a phone held upright the game started by a tap says tap', async (t, context) => {
+  const phone = await phoneCover(context);
+  await tapToStart(phone);
+  assert.strictEqual(await phone.evaluate(() => window.vantor.page.startedBy), 1);
+  assert.strictEqual(await phone.$eval('#turn', (line) => line.textContent), 'Turn the screen sideways for a larger picture.');
+  await b.waitFrames(phone, 30);
+  await screenshot(phone, 'phone-title-tap');
+  await tapToPlay(phone);
   await screenshot(phone, 'phone-touch-hint');
 });
 
@@ -892,7 +995,8 @@ async function offCentre(page, cell, off) {
   throw new Error(`no tap ${off} px off piece ${cell} that is nearer it than the others`);
 }
 
-step('taps 10 and 12 CSS px off every resting piece pick it, on a phone held upright', async (t) => {
+browserTest('taps 10 and 12 CSS px off every resting piece pick it, on a phone held upright', async (t, context) => {
+  const phone = await phoneAtPlay(context);
   const idle = await idleBoard(phone);
   const resting = [...idle.cells.keys()].filter((i) => idle.cells[i].state === RESTING);
   let selected = idle.selected;
@@ -918,7 +1022,8 @@ step('taps 10 and 12 CSS px off every resting piece pick it, on a phone held upr
   assert.deepStrictEqual(missed, []);
 });
 
-step('the menu takes a tap 300, 600 and 900 ms after it opens', async () => {
+browserTest('the menu takes a tap 300, 600 and 900 ms after it opens', async (t, context) => {
+  const phone = await phoneAtPlay(context);
   for (const delay of [300, 600, 900]) {
     const since = (await idleBoard(phone)).frame;
     await touchTap(phone, [await b.pagePoint(phone, 70, 80)]);
@@ -941,32 +1046,33 @@ async function framesPerSecond(page) {
   return (await b.frames(page)) - before;
 }
 
-step('a drag along the speed gauge changes the speed', async (t) => {
-  await idleBoard(phone);
-  const drag = async (from, to) => {
-    const protocol = await cdp(phone);
-    const at = async (x) => [{ ...(await b.pagePoint(phone, x, 30)), id: 1 }];
-    await protocol.send('Input.dispatchTouchEvent', { type: 'touchStart', touchPoints: await at(from) });
-    for (let k = 1; k <= 8; k++)
-      await protocol.send('Input.dispatchTouchEvent', { type: 'touchMove', touchPoints: await at(from + (to - from) * k / 8) });
-    await protocol.send('Input.dispatchTouchEvent', { type: 'touchEnd', touchPoints: [] });
-    await b.sleep(4000);   // up to 75 steps, one a frame
-  };
+// A finger along the speed gauge, from one picture column to another.
+async function dragGauge(phone, from, to) {
+  const protocol = await cdp(phone);
+  const at = async (x) => [{ ...(await b.pagePoint(phone, x, 30)), id: 1 }];
+  await protocol.send('Input.dispatchTouchEvent', { type: 'touchStart', touchPoints: await at(from) });
+  for (let k = 1; k <= 8; k++)
+    await protocol.send('Input.dispatchTouchEvent', { type: 'touchMove', touchPoints: await at(from + (to - from) * k / 8) });
+  await protocol.send('Input.dispatchTouchEvent', { type: 'touchEnd', touchPoints: [] });
+  await b.sleep(4000);   // up to 75 steps, one a frame
+}
+
+browserTest('a drag along the speed gauge changes the speed', async (t, context) => {
+  const phone = await phoneAtPlay(context);
   const atStart = await framesPerSecond(phone);
-  await drag(540, 523);   // to the slow end
+  await dragGauge(phone, 540, 523);   // to the slow end
   const slow = await framesPerSecond(phone);
   await screenshot(phone, 'phone-speed-gauge');
-  await drag(540, 579);   // to the fast end
+  await dragGauge(phone, 540, 579);   // to the fast end
   const fast = await framesPerSecond(phone);
   t.diagnostic(`frames a second: ${atStart} at the start, ${slow} dragged slow, ${fast} dragged fast`);
   assert.ok(slow < atStart * 0.7 && fast > atStart * 1.3, `${atStart}, ${slow}, ${fast}`);
 });
 
-step('a gamepad picks the name after a game played to its end', async () => {
-  for (let frame = await idleBoard(phone); !gameOver(frame); frame = await idleBoard(phone)) {
-    await swap(phone, frame, false);
-    await b.waitFrames(phone, 6);
-  }
+browserTest('a gamepad picks the name after a game played to its end', async (t, context) => {
+  const phone = await phoneAtPlay(context);
+  await faster(phone);
+  await playToEnd(phone);
   await stubGamepad(phone);
   await b.waitFrames(phone, 5);
   await screenshot(phone, 'phone-game-over-pad');
@@ -982,5 +1088,4 @@ step('a gamepad picks the name after a game played to its end', async () => {
   assert.ok(stored && stored.subarray(0, 4).equals(Buffer.from([0x41, 0x42, 0xdf, 0])),
             'stored: ' + (stored && stored.toString('latin1')));
   await screenshot(phone, 'phone-name-stored');
-  await phone.close();
 });
