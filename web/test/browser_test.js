@@ -12,9 +12,8 @@
 // play screen; toNameEntry: a whole game played to the name entry;
 // phoneAtPlay: a phone at play). A test that fails, or outlasts TEST_MS,
 // fails alone. Screenshots go to FOLDER/screenshots.
-// Usage: node browser_test.js FOLDER [--test-name-pattern=REGEX]...
-//   FOLDER is a built build-web; the patterns, as node's own option, pick
-//   the tests whose names match, e.g. --test-name-pattern=gamepad.
+// Usage: node [--test-name-pattern=REGEX] browser_test.js FOLDER (a built
+//   build-web); node's pattern picks the tests whose names match.
 'use strict';
 const test = require('node:test');
 const assert = require('node:assert');
@@ -26,28 +25,7 @@ const { cellAnchors, parseTrace, gameOver, groupCells, removableCell, swapPair, 
 const { KnownDevices } = require('puppeteer-core');
 const b = require('./browser.js');
 
-// Node reads --test-name-pattern only before the script's name; after it,
-// this script does.
-const patterns = [];
-const positional = [];
-for (let i = 2; i < process.argv.length; i++) {
-  const arg = process.argv[i];
-  const option = /^--test-name-pattern(?:=(.*))?$/s.exec(arg);
-  if (option) {
-    const text = option[1] ?? process.argv[++i];
-    const slashed = /^\/(.*)\/([a-z]*)$/s.exec(text);
-    patterns.push(slashed ? new RegExp(slashed[1], slashed[2]) : new RegExp(text));
-  } else if (arg.startsWith('--')) {
-    console.error(`browser_test.js: unknown option ${arg}\n` +
-                  'Usage: node browser_test.js FOLDER [--test-name-pattern=REGEX]...');
-    process.exit(2);
-  } else {
-    positional.push(arg);
-  }
-}
-const chosen = (name) => !patterns.length || patterns.some((pattern) => pattern.test(name));
-
-const folder = path.resolve(positional[0] || 'build-web');
+const folder = path.resolve(process.argv[2] || 'build-web');
 const built = JSON.parse(fs.readFileSync(path.join(folder, 'site.json')));
 const shots = path.join(folder, 'screenshots');
 const anchors = cellAnchors();
@@ -65,8 +43,7 @@ test.after(async () => { if (session) await session.close(); });
 // A test with a browser context of its own, closed with every page in it
 // when the test ends, passed, failed or out of time.
 function browserTest(name, fn) {
-  const skip = chosen(name) ? false : 'test name does not match pattern';
-  test(name, { timeout: TEST_MS, skip }, async (t) => {
+  test(name, { timeout: TEST_MS }, async (t) => {
     const context = await session.newContext();
     t.after(() => context.close().catch(() => {}));
     await fn(t, context);
