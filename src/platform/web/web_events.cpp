@@ -31,8 +31,10 @@ EMSCRIPTEN_KEEPALIVE int vantor_web_key(const char* code, const char* key, int d
                                         int repeat) {
     WebBackend* web = backend();
     if (!web) return 0;
-    if (web->input().key(vantor::platform::web::keyCodeOf(code), down != 0, alt != 0, repeat != 0)) return 2;
-    if (down && vantor::platform::isFullScreenSwitch(vantor::platform::web::keyCodeOf(code), alt != 0)) return 1;
+    uint8_t pressed = vantor::platform::web::keyCodeOf(code);
+    if (web->input().key(pressed, down != 0, alt != 0, repeat != 0)) return 2;
+    // A held Alt+Enter's repeats belong to the switch: neither the game's nor the browser's.
+    if (down && vantor::platform::isFullScreenSwitch(pressed, alt != 0)) return 1;
     auto typed = down ? vantor::platform::web::keyPressMessages(key, shortcut) : std::vector<vantor::platform::Msg>{};
     for (const vantor::platform::Msg& message : typed) web->system().post(message);
     return !typed.empty() || vantor::platform::web::keptFromBrowser(code);

@@ -42,7 +42,8 @@ public:
 
     // True when the press asks the page to switch full screen.
     bool key(uint8_t code, bool down, bool altHeld = false, bool repeat = false) {
-        return state_.key(code, down, altHeld, repeat); }
+        return state_.key(code, down, altHeld, repeat);
+    }
     void pointer(const PointerEvent& event);
     // Where the page shows the picture, in the viewport's device pixels.
     void setPicture(const PictureRect& picture) { picture_ = picture; }
